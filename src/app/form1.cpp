@@ -1,0 +1,305 @@
+#include "app/form1.h"
+
+#include <gtkmm/eventcontrollerkey.h>
+#include <gtkmm/gestureclick.h>
+#include <gtkmm/shortcutcontroller.h>
+#include <gtkmm/stylecontext.h>
+#include <giomm/menu.h>
+#include <giomm/menuitem.h>
+#include <glibmm/main.h>
+#include <gtkmm/shortcut.h>
+#include <gtkmm/shortcutaction.h>
+#include <gtkmm/shortcuttrigger.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/clock_text.h"
+#include "app/form_css.h"
+#include "app/program.h"
+#include "app/twips.h"
+#include "platform/accessible_label.h"
+
+namespace tarravelle {
+namespace {
+
+constexpr std::string_view kHomePageSection = "HP";
+constexpr std::string_view kHomePageKey = "HP";
+
+int NextLookNumber() {
+  static int number = 0;
+  return ++number;
+}
+
+float XAlign(Align align) {
+  switch (align) {
+    case Align::Left: return 0.0f;
+    case Align::Centre: return 0.5f;
+    case Align::Right: return 1.0f;
+  }
+  return 0.0f;
+}
+
+}  // namespace
+
+Form1::Form1(Program& program)
+    : Form1Controls(program.services().makeEngine(), program.services().makeEngine()),
+      program_(program),
+      lookScope_("form1-" + std::to_string(NextLookNumber())),
+      look_(Gtk::CssProvider::create()),
+      actions_(Gio::SimpleActionGroup::create()) {
+  set_title(std::string(kForm1Caption));
+  set_icon_name("tarravelle");
+  set_resizable(true);
+  add_css_class("tarravelle-form");
+  add_css_class(lookScope_);
+  Gtk::StyleContext::add_provider_for_display(get_display(), look_,
+                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+  SetLook(DesignCss(lookScope_, Form1ControlDesigns(), kBlack));
+
+  BuildControls();
+  BuildMenus();
+  root_.append(*menuBar_);
+  root_.append(formArea_);
+  set_child(root_);
+  ConnectHandlers();
+
+  // The clock runs from the moment the window exists.
+  clock_ = Glib::signal_timeout().connect(
+      [this] {
+        Timer1_Timer();
+        return true;
+      },
+      1000);
+}
+
+Form1::~Form1() {
+  clock_.disconnect();
+  Gtk::StyleContext::remove_provider_for_display(get_display(), look_);
+}
+
+void Form1::SetLook(const std::string& css) { look_->load_from_data(css); }
+
+Gtk::Widget* Form1::Control(std::string_view name) {
+  auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+MenuItem& Form1::Menu(std::string_view name) {
+  auto found = menus_.find(name);
+  if (found == menus_.end()) throw std::out_of_range("no menu item " + std::string(name));
+  return *found->second;
+}
+
+void Form1::BuildControls() {
+  controls_ = {
+      {"cmdBack", &cmdBack},       {"cmdForward", &cmdForward},   {"cmdStop", &cmdStop},
+      {"cmdRefresh", &cmdRefresh}, {"cmdHome", &cmdHome},         {"cmdPopups", &cmdPopups},
+      {"cmdPrint", &cmdPrint},     {"cmdMail", &cmdMail},         {"Label1", &Label1},
+      {"cmdPlay", &cmdPlay},       {"cmdstop2", &cmdstop2},       {"cmdpause", &cmdpause},
+      {"cmdeject", &cmdeject},     {"cmdclose2", &cmdclose2},     {"cmdrewind", &cmdrewind},
+      {"cmdforward2", &cmdforward2}, {"lblTime", &lblTime},       {"lblFrame", &lblFrame},
+      {"lbl", &lbl},               {"lblcaption", &lblcaption},   {"txtSearch", &txtSearch},
+      {"cmdGoogle", &cmdGoogle},   {"lblDate", &lblDate},         {"lblTimer", &lblTimer},
+      {"lblAddress", &lblAddress}, {"cboURL", &cboURL},           {"cmdGo", &cmdGo},
+      {"wWeb", &wWeb->Widget()},   {"WB1", &WB1->Widget()},       {"cmdCloseFavs", &cmdCloseFavs},
+      {"lblStatus", &lblStatus},   {"lblcaption2", &lblcaption2},
+  };
+
+  formArea_.add_css_class("form-area");
+  formArea_.set_size_request(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
+  formArea_.set_hexpand(true);
+  formArea_.set_vexpand(true);
+
+  for (const auto& design : Form1ControlDesigns()) {
+    Gtk::Widget& widget = *controls_.at(std::string(design.name));
+    widget.set_name(std::string(design.name));
+    widget.set_size_request(TwipsToPixels(design.width), TwipsToPixels(design.height));
+    if (!design.toolTip.empty()) widget.set_tooltip_text(std::string(design.toolTip));
+    widget.set_visible(design.visible);
+    widget.set_sensitive(design.enabled);
+    widget.set_overflow(Gtk::Overflow::HIDDEN);
+
+    switch (design.kind) {
+      case ControlKind::PictureButton: {
+        auto& button = static_cast<PictureButton&>(widget);
+        button.SetCaption(std::string(design.caption));
+        if (!design.picture.name.empty()) button.SetPicture(std::string(design.picture.name));
+        // A button without caption is named by its tool tip, or failing that by what it does.
+        if (design.caption.empty()) {
+          const auto name = !design.toolTip.empty() ? design.toolTip : design.accessibleName;
+          SetAccessibleLabel(button, std::string(name));
+        }
+        break;
+      }
+      case ControlKind::Label: {
+        auto& label = static_cast<Gtk::Label&>(widget);
+        label.set_text(std::string(design.caption));
+        label.set_xalign(XAlign(design.align));
+        label.set_justify(design.align == Align::Centre ? Gtk::Justification::CENTER
+                                                        : Gtk::Justification::LEFT);
+        label.set_ellipsize(Pango::EllipsizeMode::END);
+        label.set_single_line_mode(true);
+        break;
+      }
+      case ControlKind::TextBox:
+        static_cast<Gtk::Entry&>(widget).set_text(std::string(design.caption));
+        break;
+      case ControlKind::ComboBox:
+        break;
+      case ControlKind::Engine:
+        break;
+    }
+    formArea_.put(widget, TwipsToPixels(design.left), TwipsToPixels(design.top));
+  }
+
+  SetAccessibleLabel(txtSearch, "Search");
+  SetAccessibleLabel(cboURL, "Address");
+  if (auto* entry = cboURL.get_entry()) {
+    SetAccessibleLabel(*entry, "Address");
+    entry->set_activates_default(true);
+  }
+  txtSearch.set_activates_default(true);
+  set_default_widget(cmdGo);
+}
+
+void Form1::BuildMenus() {
+  auto bar = Gio::Menu::create();
+  // For each open level: the menu, and the section that takes its items until a separator.
+  std::vector<Glib::RefPtr<Gio::Menu>> menus{bar};
+  std::vector<Glib::RefPtr<Gio::Menu>> sections{bar};
+  auto shortcuts = Gtk::ShortcutController::create();
+  shortcuts->set_scope(Gtk::ShortcutScope::GLOBAL);
+  // Menu shortcuts come before the focused field's own keys, as the window's menu keys should.
+  shortcuts->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+
+  const auto items = Form1MenuDesigns();
+  for (size_t i = 0; i < items.size(); ++i) {
+    const auto& design = items[i];
+    menus.resize(design.level + 1);
+    sections.resize(design.level + 1);
+    if (IsSeparator(design)) {
+      auto section = Gio::Menu::create();
+      menus[design.level]->append_section(section);
+      sections[design.level] = section;
+      continue;
+    }
+    const bool hasChildren = i + 1 < items.size() && items[i + 1].level > design.level;
+    const std::string label = MnemonicCaption(design.caption);
+    if (hasChildren) {
+      auto submenu = Gio::Menu::create();
+      auto section = Gio::Menu::create();
+      submenu->append_section(section);
+      sections[design.level]->append_submenu(label, submenu);
+      menus.push_back(submenu);
+      sections.push_back(section);
+      continue;
+    }
+
+    const std::string name(design.name);
+    if (!menus_.contains(name)) {
+      menus_.emplace(name, std::make_unique<MenuItem>(design, *actions_));
+    }
+    std::string detailed = "win." + name;
+    if (design.index >= 0) detailed += "(" + std::to_string(design.index) + ")";
+    auto item = Gio::MenuItem::create(label, detailed);
+    if (!design.shortcut.empty()) {
+      item->set_attribute_value("accel",
+                                Glib::Variant<Glib::ustring>::create(std::string(design.shortcut)));
+      shortcuts->add_shortcut(Gtk::Shortcut::create(
+          Gtk::ShortcutTrigger::parse_string(std::string(design.shortcut)),
+          Gtk::NamedAction::create(detailed)));
+    }
+    sections[design.level]->append_item(item);
+  }
+  menuModel_ = bar;
+  insert_action_group("win", actions_);
+  menuBar_ = Gtk::make_managed<Gtk::PopoverMenuBar>(menuModel_);
+  add_controller(shortcuts);
+}
+
+void Form1::ConnectHandlers() {
+  signal_close_request().connect(
+      [this] {
+        Form_Unload();
+        return true;
+      },
+      false);
+  Menu("mnuFileClose").signal_click().connect([this](int) { mnuFileClose_Click(); });
+
+  auto timeClick = Gtk::GestureClick::create();
+  timeClick->signal_released().connect([this](int, double, double) { lblTimer_Click(); });
+  lblTimer.add_controller(timeClick);
+
+  auto keys = Gtk::EventControllerKey::create();
+  keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+  keys->signal_key_pressed().connect(
+      [this](guint key, guint, Gdk::ModifierType state) {
+        const bool plain = (state & (Gdk::ModifierType::CONTROL_MASK | Gdk::ModifierType::ALT_MASK)) ==
+                           Gdk::ModifierType{};
+        if (plain && key == GDK_KEY_Tab) return MoveFocusInTabOrder(false);
+        if (plain && key == GDK_KEY_ISO_Left_Tab) return MoveFocusInTabOrder(true);
+        return false;
+      },
+      false);
+  add_controller(keys);
+}
+
+bool Form1::MoveFocusInTabOrder(bool backwards) {
+  // Inside a page the engine moves among the page's own links and fields.
+  if (wWeb->HasFocus() || WB1->HasFocus()) return false;
+
+  std::vector<const ControlDesign*> order;
+  for (const auto& design : Form1ControlDesigns()) {
+    if (design.kind != ControlKind::Label) order.push_back(&design);
+  }
+  std::ranges::sort(order, {}, &ControlDesign::tabIndex);
+
+  Gtk::Widget* focus = get_focus();
+  int current = -1;
+  for (size_t i = 0; i < order.size() && focus; ++i) {
+    Gtk::Widget* control = controls_.at(std::string(order[i]->name));
+    if (focus == control || focus->is_ancestor(*control)) current = static_cast<int>(i);
+  }
+  const int count = static_cast<int>(order.size());
+  for (int step = 1; step <= count; ++step) {
+    int next = current < 0 ? (backwards ? count - step : step - 1)
+                           : (current + (backwards ? -step : step) + count) % count;
+    Gtk::Widget* control = controls_.at(std::string(order[next]->name));
+    if (!control->is_drawable() || !control->is_sensitive()) continue;
+    if (order[next]->name == "wWeb") return wWeb->Focus();
+    if (order[next]->name == "WB1") return WB1->Focus();
+    if (control->grab_focus()) return true;
+  }
+  return false;
+}
+
+void Form1::Form_Load() {
+  // Each step stands alone: a failure in one does not stop the next.
+  const auto& services = program_.services();
+  homepage = services.settings.GetSetting(services.folder.Path(), std::string(kHomePageSection),
+                                          std::string(kHomePageKey));
+  // Handed over exactly as stored; a refusal (an empty address, say) leaves a blank page.
+  wWeb->Navigate(homepage);
+  if (cmdPopups.Caption() == "Pop-ups Disabled") lblcaption2.set_text("Popups NOT Allowed -");
+  Menu("mnuFileWorkOffline").SetChecked(false);
+}
+
+void Form1::Form_Unload() { program_.End(); }
+
+void Form1::Timer1_Timer() {
+  const auto now = Glib::DateTime::create_now_local();
+  lblTimer.set_text(TimeText(now));
+  lblDate.set_text(DateText(now));
+}
+
+void Form1::mnuFileClose_Click() {
+  cmdstop2.Press();
+  cmdclose2.Press();
+  if (auto* first = program_.FirstWindow()) first->Form_Unload();
+  program_.End();
+}
+
+void Form1::lblTimer_Click() {}
+
+}  // namespace tarravelle

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/browser_engine.h"
+#include "platform/program_folder.h"
+#include "platform/prompts.h"
+#include "platform/settings_store.h"
+#include "platform/shell.h"
+
+namespace Gtk {
+class Window;
+}
+
+namespace tarravelle {
+
+class Form1;
+
+using EngineFactory = std::function<std::unique_ptr<BrowserEngine>()>;
+
+// The desktop services that the program's windows use. main() makes the real ones; tests make
+// the same objects with fakes.
+struct Services {
+  SettingsStore settings;
+  ProgramFolder folder;
+  Prompts& prompts;
+  Shell* shell = nullptr;  // none until outside programs can be started
+  EngineFactory makeEngine;
+};
+
+// The program: every main window, which one came first, and the end of the run.
+class Program {
+ public:
+  // `adopt` is given every window the program opens (the application keeps running while one
+  // is open); `quit` ends the run.
+  Program(Services services, std::function<void(Gtk::Window&)> adopt,
+          std::function<void()> quit);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Services& services() { return services_; }
+
+  // Creates a main window, runs its load step and shows it.
+  Form1& ShowNewMainWindow();
+  // The first main window (the one the splash screen opened); null before it exists.
+  Form1* FirstWindow() const;
+  const std::vector<std::unique_ptr<Form1>>& Windows() const { return windows_; }
+  // Gives a window of the program (a dialog, the splash) to the application.
+  void Adopt(Gtk::Window& window) { adopt_(window); }
+
+  // Ends the program at once: every window disappears and no further handler runs.
+  void End();
+  bool Ended() const { return ended_; }
+
+ private:
+  Services services_;
+  std::function<void(Gtk::Window&)> adopt_;
+  std::function<void()> quit_;
+  std::vector<std::unique_ptr<Form1>> windows_;
+  bool ended_ = false;
+};
+
+}  // namespace tarravelle

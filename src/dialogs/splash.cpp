@@ -1,0 +1,110 @@
+#include "dialogs/splash.h"
+
+#include <gdkmm/texture.h>
+#include <glibmm/main.h>
+#include <gtkmm/gestureclick.h>
+
+#include "app/form_design.h"
+#include "app/twips.h"
+#include "platform/accessible_label.h"
+#include "version.h"
+
+namespace tarravelle {
+namespace {
+
+struct Place {
+  int left, top, width, height;  // twips; width 0: the label sizes itself to its text
+};
+
+void PutLabel(Gtk::Fixed& frame, Gtk::Label& label, const char* name, Place place,
+              float xalign = 0.0f) {
+  label.set_name(name);
+  label.set_xalign(xalign);
+  if (place.width > 0) {
+    label.set_size_request(TwipsToPixels(place.width), TwipsToPixels(place.height));
+    label.set_ellipsize(Pango::EllipsizeMode::END);
+  }
+  frame.put(label, TwipsToPixels(place.left), TwipsToPixels(place.top));
+}
+
+}  // namespace
+
+std::string VersionText(int major, int minor, int revision) {
+  return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
+         std::to_string(revision);
+}
+
+frmSplash::frmSplash(std::function<void()> showMainWindow, unsigned handOverMs)
+    : showMainWindow_(std::move(showMainWindow)) {
+  set_title("");
+  set_resizable(false);
+  set_icon_name("tarravelle");
+  add_css_class("splash");
+  SetAccessibleLabel(*this, std::string(kProductName));
+
+  client_.set_size_request(TwipsToPixels(7380), TwipsToPixels(4320));
+  Frame1.add_css_class("splash-frame");
+  Frame1.set_size_request(TwipsToPixels(7080), TwipsToPixels(4050));
+  client_.put(Frame1, TwipsToPixels(150), TwipsToPixels(120));
+
+  imgLogo.set_paintable(
+      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.svg"));
+  imgLogo.set_size_request(TwipsToPixels(1815), TwipsToPixels(1905));
+  imgLogo.set_content_fit(Gtk::ContentFit::FILL);
+  imgLogo.set_can_shrink(true);
+  imgLogo.set_alternative_text("Tarravelle logo");
+  Frame1.put(imgLogo, TwipsToPixels(240), TwipsToPixels(1275));
+
+  lblCompanyProduct.set_text("Halvermoor. inc.");
+  lblPlatform.set_text("WebBrowser");
+  lblCopyright.set_text("Copyright © 2026 Halvermoor inc.");
+  lblCompany.set_text("Halvermoor inc.");
+  lblWarning.set_text("Warning: Please read disclamer before using this web browser. No warranty.");
+  lblWarning.set_justify(Gtk::Justification::CENTER);
+  PutLabel(Frame1, lblCompanyProduct, "lblCompanyProduct", {3120, 960, 0, 0});
+  PutLabel(Frame1, lblName, "lblName", {2400, 1440, 0, 0});
+  PutLabel(Frame1, lblPlatform, "lblPlatform", {4920, 2340, 0, 0}, 1.0f);
+  PutLabel(Frame1, lblVersion, "lblVersion", {6045, 2700, 0, 0}, 1.0f);
+  PutLabel(Frame1, lblCopyright, "lblCopyright", {4320, 3000, 2655, 255});
+  PutLabel(Frame1, lblCompany, "lblCompany", {5280, 3240, 975, 255});
+  PutLabel(Frame1, lblWarning, "lblWarning", {150, 3720, 6855, 195}, 0.5f);
+  set_child(client_);
+
+  // Only a click on the frame's own surface counts, not one on a label or the logo.
+  auto click = Gtk::GestureClick::create();
+  click->signal_released().connect([this](int, double x, double y) {
+    if (Frame1.pick(x, y) == &Frame1) Frame1_Click();
+  });
+  Frame1.add_controller(click);
+
+  Form_Load();
+  timer_ = Glib::signal_timeout().connect(
+      [this] {
+        Timer1_Timer();
+        return false;
+      },
+      handOverMs);
+}
+
+frmSplash::~frmSplash() { timer_.disconnect(); }
+
+void frmSplash::Form_Load() {
+  lblVersion.set_text(VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
+  lblName.set_text(std::string(kProductName));
+}
+
+void frmSplash::Timer1_Timer() { HandOver(); }
+
+void frmSplash::Frame1_Click() { HandOver(); }
+
+void frmSplash::HandOver() {
+  // Whichever of the timer and the click comes first hands over; the other finds nothing to do.
+  if (!showMainWindow_) return;
+  timer_.disconnect();
+  hide();
+  auto show = std::move(showMainWindow_);
+  showMainWindow_ = nullptr;
+  show();
+}
+
+}  // namespace tarravelle

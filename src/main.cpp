@@ -1,0 +1,67 @@
+// Tarravelle: creates the desktop services, shows the splash screen, and hands over to the
+// first main window.
+#include <glibmm/miscutils.h>
+#include <gtkmm/application.h>
+
+#include <memory>
+#include <optional>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "app/program_resources.h"
+#include "dialogs/splash.h"
+#include "platform/gtk_prompts.h"
+#include "platform/webkit_engine.h"
+
+namespace {
+
+struct Running {
+  tarravelle::GtkPrompts prompts;
+  std::unique_ptr<tarravelle::WebEngineSession> session;
+  std::unique_ptr<tarravelle::Program> program;
+  std::unique_ptr<tarravelle::frmSplash> splash;
+};
+
+}  // namespace
+
+int main(int, char* argv[]) {
+  using namespace tarravelle;
+  auto app = Gtk::Application::create("org.tarravelle.Tarravelle",
+                                      Gio::Application::Flags::NON_UNIQUE);
+  Running running;
+
+  app->signal_activate().connect([&] {
+    if (running.program) return;
+    LoadProgramResources();
+    // The program ends only through Program::End, never because no window happens to be open
+    // while the splash hands over.
+    app->hold();
+    running.session = std::make_unique<WebEngineSession>(
+        Glib::build_filename(Glib::get_user_data_dir(), "tarravelle"));
+    Services services{
+        .settings = SettingsStore(SettingsStore::DefaultPath()),
+        .folder = ProgramFolder::OfRunningProgram(),
+        .prompts = running.prompts,
+        .shell = nullptr,
+        .makeEngine = [&] { return MakeWebKitEngine(*running.session, running.program->services().settings); },
+    };
+    running.program = std::make_unique<Program>(
+        std::move(services), [&](Gtk::Window& window) { app->add_window(window); },
+        [&] { app->quit(); });
+    running.splash = std::make_unique<frmSplash>([&] {
+      auto& form = running.program->ShowNewMainWindow();
+      // Lets scripts (make run) know when the first page has been drawn.
+      form.wWeb->DocumentComplete.connect([](const EngineFrame&, const std::string& url) {
+        g_debug("document complete: %s", url.c_str());
+      });
+    });
+    app->add_window(*running.splash);
+    running.splash->present();
+  });
+
+  // No command-line arguments are taken.
+  const int status = app->run(1, argv);
+  running.splash.reset();
+  running.program.reset();
+  return status;
+}

@@ -1,0 +1,78 @@
+#include "support/local_web_server.h"
+
+#include <libsoup/soup.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tarravelle::test {
+
+LocalWebServer::LocalWebServer() : server_(soup_server_new(nullptr, nullptr)) {
+  GError* error = nullptr;
+  if (!soup_server_listen_local(server_, 0, SOUP_SERVER_LISTEN_IPV4_ONLY, &error)) {
+    std::string message = error->message;
+    g_error_free(error);
+    throw std::runtime_error("cannot listen: " + message);
+  }
+  GSList* uris = soup_server_get_uris(server_);
+  port_ = g_uri_get_port(static_cast<GUri*>(uris->data));
+  g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
+  soup_server_add_handler(server_, nullptr, &LocalWebServer::Handle, this, nullptr);
+}
+
+LocalWebServer::~LocalWebServer() {
+  soup_server_disconnect(server_);
+  g_object_unref(server_);
+}
+
+void LocalWebServer::AddPage(const std::string& path, const std::string& body,
+                             const std::string& contentType) {
+  pages_[path] = {body, contentType, 0};
+}
+
+void LocalWebServer::AddSlowPage(const std::string& path, const std::string& body,
+                                 unsigned delayMs) {
+  pages_[path] = {body, "text/html", delayMs};
+}
+
+std::string LocalWebServer::Url(const std::string& path) const {
+  return "http://" + HostAndPort(path);
+}
+
+std::string LocalWebServer::HostAndPort(const std::string& path) const {
+  return "127.0.0.1:" + std::to_string(port_) + path;
+}
+
+int LocalWebServer::RequestCount(const std::string& path) const {
+  return static_cast<int>(std::count(requests_.begin(), requests_.end(), path));
+}
+
+void LocalWebServer::Handle(SoupServer*, SoupServerMessage* message, const char* path,
+                            GHashTable*, void* data) {
+  auto* self = static_cast<LocalWebServer*>(data);
+  self->requests_.push_back(path);
+  auto found = self->pages_.find(path);
+  if (found == self->pages_.end()) {
+    soup_server_message_set_status(message, 404, nullptr);
+    const char notFound[] = "<html><title>Not found</title></html>";
+    soup_server_message_set_response(message, "text/html", SOUP_MEMORY_COPY, notFound,
+                                     sizeof notFound - 1);
+    return;
+  }
+  const Page& page = found->second;
+  soup_server_message_set_status(message, 200, nullptr);
+  soup_server_message_set_response(message, page.contentType.c_str(), SOUP_MEMORY_COPY,
+                                   page.body.data(), page.body.size());
+  if (page.delayMs > 0) {
+    soup_server_message_pause(message);
+    g_object_ref(message);
+    g_timeout_add(page.delayMs, [](gpointer held) {
+      auto* paused = static_cast<SoupServerMessage*>(held);
+      soup_server_message_unpause(paused);
+      g_object_unref(paused);
+      return G_SOURCE_REMOVE;
+    }, message);
+  }
+}
+
+}  // namespace tarravelle::test

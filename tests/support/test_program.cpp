@@ -1,0 +1,28 @@
+#include "support/test_program.h"
+
+#include <filesystem>
+
+namespace tarravelle::test {
+
+TestProgram::TestProgram(const std::string& settings) {
+  folder_ = dir.File("program");
+  std::filesystem::create_directories(folder_);
+  const std::string settingsPath = dir.File("settings.ini");
+  if (!settings.empty()) dir.Write("settings.ini", settings);
+  Services services{
+      .settings = SettingsStore(settingsPath),
+      .folder = ProgramFolder(folder_),
+      .prompts = prompts,
+      .shell = nullptr,
+      .makeEngine =
+          [this] {
+            auto engine = std::make_unique<FakeEngine>();
+            engines_.push_back(engine.get());
+            return engine;
+          },
+  };
+  program_ = std::make_unique<Program>(
+      std::move(services), [](Gtk::Window&) {}, [this] { ++quits; });
+}
+
+}  // namespace tarravelle::test
