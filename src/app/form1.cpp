@@ -43,7 +43,7 @@ float XAlign(Align align) {
 }  // namespace
 
 Form1::Form1(Program& program)
-    : Form1Controls(program.services().makeEngine(), program.services().makeEngine()),
+    : Form1Controls(program.services().makeEngine),
       program_(program),
       lookScope_("form1-" + std::to_string(NextLookNumber())),
       look_(Gtk::CssProvider::create()),

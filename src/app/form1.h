@@ -9,6 +9,7 @@
 #include <gtkmm/popovermenubar.h>
 #include <gtkmm/window.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,8 +25,9 @@ class Program;
 
 // The controls of a main window, named as the rest of the program knows them.
 struct Form1Controls {
-  explicit Form1Controls(std::unique_ptr<BrowserEngine> page, std::unique_ptr<BrowserEngine> pane)
-      : wWeb(std::move(page)), WB1(std::move(pane)) {}
+  // The page view is made first, then the pane.
+  explicit Form1Controls(const std::function<std::unique_ptr<BrowserEngine>()>& makeEngine)
+      : wWeb(makeEngine()), WB1(makeEngine()) {}
 
   PictureButton cmdBack, cmdForward, cmdStop, cmdRefresh, cmdHome, cmdPopups, cmdPrint, cmdMail;
   Gtk::Label Label1;
