@@ -19,6 +19,7 @@ std::pair<double, double> DrawnPosition(Gtk::Widget& widget, Gtk::Widget& relati
 }
 
 void PressEnterIn(Gtk::Widget& editable) {
+  editable.grab_focus();
   GtkEditable* delegate = gtk_editable_get_delegate(GTK_EDITABLE(editable.gobj()));
   g_signal_emit_by_name(delegate ? static_cast<gpointer>(delegate) : editable.gobj(), "activate");
 }

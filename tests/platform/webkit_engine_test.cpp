@@ -1,0 +1,212 @@
+// The WebKitGTK engine against pages of a local web server.
+#include "platform/webkit_engine.h"
+
+#include <gtest/gtest.h>
+#include <gtkmm/window.h>
+
+#include <algorithm>
+
+#include "platform/settings_store.h"
+#include "support/local_web_server.h"
+#include "support/main_loop.h"
+#include "support/temp_dir.h"
+
+namespace tarravelle {
+namespace {
+
+class WebKitEngineTest : public testing::Test {
+ protected:
+  WebKitEngineTest()
+      : session_(std::nullopt),
+        settings_(dir_.File("settings.ini")),
+        engine_(MakeWebKitEngine(session_, settings_)) {
+    window_.set_default_size(640, 480);
+    window_.set_child(engine_->Widget());
+    window_.present();
+    auto& e = *engine_;
+    e.DownloadBegin.connect([this] { log_.push_back("DownloadBegin"); });
+    e.DownloadComplete.connect([this] { log_.push_back("DownloadComplete"); });
+    e.ProgressChange.connect([this](int p, int max) {
+      log_.push_back("Progress " + std::to_string(p) + "/" + std::to_string(max));
+    });
+    e.StatusTextChange.connect([this](const std::string& text) { log_.push_back("Status " + text); });
+    e.TitleChange.connect([this](const std::string& text) { log_.push_back("Title " + text); });
+    e.NavigateComplete2.connect([this](const EngineFrame&, const std::string& url) {
+      log_.push_back("NavigateComplete2 " + url);
+    });
+    e.DocumentComplete.connect([this](const EngineFrame&, const std::string& url) {
+      log_.push_back("DocumentComplete " + url);
+      ++completed_;
+    });
+    e.NewWindow2.connect([this](NewWindowRequest& request) {
+      log_.push_back("NewWindow2 " + request.url);
+      request.Cancel = cancelNewWindows_;
+    });
+  }
+
+  ~WebKitEngineTest() override { window_.unset_child(); }
+
+  // Loads an address and waits until the engine reports the document complete.
+  void Load(const std::string& address) {
+    const int before = completed_;
+    ASSERT_TRUE(engine_->Navigate(address));
+    ASSERT_TRUE(test::PumpUntil([&] { return completed_ > before; }));
+  }
+
+  void WaitForNextDocument(const std::function<bool()>& operation) {
+    const int before = completed_;
+    ASSERT_TRUE(operation());
+    ASSERT_TRUE(test::PumpUntil([&] { return completed_ > before; }));
+  }
+
+  size_t IndexOf(const std::string& prefix) const {
+    auto found = std::find_if(log_.begin(), log_.end(),
+                              [&](const std::string& entry) { return entry.starts_with(prefix); });
+    return static_cast<size_t>(found - log_.begin());
+  }
+
+  test::TempDir dir_;
+  test::LocalWebServer server_;
+  WebEngineSession session_;
+  SettingsStore settings_;
+  Gtk::Window window_;
+  std::unique_ptr<BrowserEngine> engine_;
+  std::vector<std::string> log_;
+  int completed_ = 0;
+  bool cancelNewWindows_ = true;
+};
+
+TEST_F(WebKitEngineTest, FullLoadRaisesEveryEventInTheUsualOrder) {
+  server_.AddPage("/page", "<html><head><title>  A Title With Spaces </title></head>"
+                           "<body><p>Hello</p></body></html>");
+  const std::string url = server_.Url("/page");
+  Load(url);
+  ASSERT_FALSE(log_.empty());
+  EXPECT_EQ(log_.front(), "DownloadBegin");
+  const size_t navigated = IndexOf("NavigateComplete2 " + url);
+  const size_t downloaded = IndexOf("DownloadComplete");
+  const size_t completed = IndexOf("DocumentComplete " + url);
+  const size_t ended = IndexOf("Progress -1/10000");
+  EXPECT_LT(IndexOf("Status Opening page"), navigated);
+  EXPECT_LT(navigated, ended);
+  EXPECT_LT(ended, downloaded);
+  EXPECT_LT(downloaded, completed);
+  EXPECT_EQ(completed, log_.size() - 1);
+  // The title may come from the page's process after the load has finished.
+  ASSERT_TRUE(test::PumpUntil([&] { return IndexOf("Title ") < log_.size(); }, 5000));
+  EXPECT_EQ(log_[IndexOf("Title ")], "Title A Title With Spaces");
+  EXPECT_EQ(engine_->LocationURL(), url);
+  EXPECT_EQ(engine_->LocationName(), "A Title With Spaces");
+  for (const auto& entry : log_) {
+    if (!entry.starts_with("Progress ") || entry == "Progress -1/10000") continue;
+    const int progress = std::stoi(entry.substr(9));
+    EXPECT_GE(progress, 0) << entry;
+    EXPECT_LE(progress, 10000) << entry;
+  }
+}
+
+TEST_F(WebKitEngineTest, UntitledPageIsNamedByItsAddressAndNothingBeforeALoad) {
+  EXPECT_EQ(engine_->LocationURL(), std::nullopt);
+  EXPECT_EQ(engine_->LocationName(), std::nullopt);
+  server_.AddPage("/plain", "<html><body>No title</body></html>");
+  Load(server_.Url("/plain"));
+  EXPECT_EQ(engine_->LocationName(), server_.Url("/plain"));
+}
+
+TEST_F(WebKitEngineTest, AddressWithoutSchemeLoadsOverHttp) {
+  server_.AddPage("/bare", "<title>Bare</title>");
+  Load(server_.HostAndPort("/bare"));
+  EXPECT_EQ(engine_->LocationURL(), server_.Url("/bare"));
+  EXPECT_EQ(server_.RequestCount("/bare"), 1);
+}
+
+TEST_F(WebKitEngineTest, EmptyAndMalformedAddressesAreRefusedWithoutALoad) {
+  EXPECT_FALSE(engine_->Navigate(""));
+  EXPECT_FALSE(engine_->Navigate("http://"));
+  EXPECT_FALSE(engine_->Navigate("http://bad host/"));
+  test::PumpFor(200);
+  EXPECT_TRUE(log_.empty());
+  EXPECT_FALSE(engine_->Refresh());  // nothing loaded yet
+}
+
+TEST_F(WebKitEngineTest, BackForwardAndRefreshMoveThroughTheEnginesHistory) {
+  server_.AddPage("/one", "<title>One</title>");
+  server_.AddPage("/two", "<title>Two</title>");
+  EXPECT_FALSE(engine_->GoBack());
+  EXPECT_FALSE(engine_->GoForward());
+  Load(server_.Url("/one"));
+  Load(server_.Url("/two"));
+  WaitForNextDocument([&] { return engine_->GoBack(); });
+  EXPECT_EQ(engine_->LocationURL(), server_.Url("/one"));
+  WaitForNextDocument([&] { return engine_->GoForward(); });
+  EXPECT_EQ(engine_->LocationURL(), server_.Url("/two"));
+  EXPECT_FALSE(engine_->GoForward());
+  const int requests = server_.RequestCount("/two");
+  WaitForNextDocument([&] { return engine_->Refresh(); });
+  EXPECT_EQ(server_.RequestCount("/two"), requests + 1);
+}
+
+TEST_F(WebKitEngineTest, StopEndsASlowLoadWithoutWaitingForIt) {
+  server_.AddPage("/fast", "<title>Fast</title>");
+  server_.AddSlowPage("/slow", "<title>Slow</title>", 15000);
+  Load(server_.Url("/fast"));
+  ASSERT_TRUE(engine_->Navigate(server_.Url("/slow")));
+  ASSERT_TRUE(test::PumpUntil([&] { return server_.RequestCount("/slow") == 1; }));
+  const int before = completed_;
+  EXPECT_TRUE(engine_->Stop());
+  ASSERT_TRUE(test::PumpUntil([&] { return completed_ > before; }, 5000));
+  EXPECT_NE(engine_->LocationName(), "Slow");
+}
+
+TEST_F(WebKitEngineTest, HomeIsTheBuiltInStartPageUnlessTheEngineSettingNamesOne) {
+  WaitForNextDocument([&] { return engine_->GoHome(); });
+  EXPECT_EQ(engine_->LocationURL(), "tarravelle://start");
+  EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Tarravelle start page"; }));
+
+  server_.AddPage("/home", "<title>My home</title>");
+  dir_.Write("settings.ini", "[Tarravelle Engine\\Main]\nStart Page=" + server_.HostAndPort("/home") + "\n");
+  WaitForNextDocument([&] { return engine_->GoHome(); });
+  EXPECT_EQ(engine_->LocationURL(), server_.Url("/home"));
+}
+
+TEST_F(WebKitEngineTest, CancelledScriptPopupNeverReachesTheServer) {
+  server_.AddPage("/opener", "<title>Opener</title><script>window.open('/popup');</script>");
+  server_.AddPage("/popup", "<title>Popup</title>");
+  cancelNewWindows_ = true;
+  Load(server_.Url("/opener"));
+  ASSERT_TRUE(test::PumpUntil([&] { return IndexOf("NewWindow2") < log_.size(); }));
+  EXPECT_EQ(log_[IndexOf("NewWindow2")], "NewWindow2 " + server_.Url("/popup"));
+  test::PumpFor(500);
+  EXPECT_EQ(server_.RequestCount("/popup"), 0);
+}
+
+TEST_F(WebKitEngineTest, AllowedScriptPopupOpensInAWindowOfItsOwn) {
+  server_.AddPage("/opener", "<title>Opener</title><script>window.open('/popup');</script>");
+  server_.AddPage("/popup", "<title>Popup</title>");
+  cancelNewWindows_ = false;
+  Load(server_.Url("/opener"));
+  ASSERT_TRUE(test::PumpUntil([&] { return server_.RequestCount("/popup") == 1; }));
+  // The pop-up's load is not the page view's: the engine's own address is unchanged.
+  EXPECT_EQ(engine_->LocationURL(), server_.Url("/opener"));
+}
+
+TEST_F(WebKitEngineTest, DesignModeNeedsADocument) {
+  EXPECT_FALSE(engine_->SetDocumentDesignMode("On"));
+  server_.AddPage("/doc", "<title>Doc</title><body>text</body>");
+  Load(server_.Url("/doc"));
+  EXPECT_TRUE(engine_->SetDocumentDesignMode("On"));
+  EXPECT_TRUE(engine_->SetDocumentDesignMode("Off"));
+}
+
+TEST_F(WebKitEngineTest, VisibilityAndFocus) {
+  EXPECT_TRUE(engine_->Visible());
+  engine_->SetVisible(false);
+  EXPECT_FALSE(engine_->Visible());
+  engine_->SetVisible(true);
+  ASSERT_TRUE(test::PumpUntil([&] { return window_.get_mapped(); }));
+  EXPECT_TRUE(engine_->Focus());
+  EXPECT_TRUE(engine_->HasFocus());
+}
+
+}  // namespace
+}  // namespace tarravelle
