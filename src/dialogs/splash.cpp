@@ -13,18 +13,37 @@ namespace tarravelle {
 namespace {
 
 struct Place {
-  int left, top, width, height;  // twips; width 0: the label sizes itself to its text
+  int left, top, width, height;  // twips
 };
 
+enum class Sizing { Fixed, ToText, ToTextKeepingRightEdge };
+
+// A label that sizes itself to its text grows to the right, or to the left when it is
+// right-aligned, so its right edge stays where the design puts it.
 void PutLabel(Gtk::Fixed& frame, Gtk::Label& label, const char* name, Place place,
-              float xalign = 0.0f) {
+              Sizing sizing) {
   label.set_name(name);
-  label.set_xalign(xalign);
-  if (place.width > 0) {
-    label.set_size_request(TwipsToPixels(place.width), TwipsToPixels(place.height));
-    label.set_ellipsize(Pango::EllipsizeMode::END);
+  int left = TwipsToPixels(place.left);
+  switch (sizing) {
+    case Sizing::Fixed:
+      label.set_size_request(TwipsToPixels(place.width), TwipsToPixels(place.height));
+      label.set_wrap(true);
+      break;
+    case Sizing::ToText:
+      break;
+    case Sizing::ToTextKeepingRightEdge: {
+      // Its width is known once its style is, when the frame is shown.
+      const int right = TwipsToPixels(place.left + place.width);
+      const int top = TwipsToPixels(place.top);
+      frame.signal_map().connect([&frame, &label, right, top] {
+        int minimum = 0, natural = 0, ignored = 0;
+        label.measure(Gtk::Orientation::HORIZONTAL, -1, minimum, natural, ignored, ignored);
+        frame.move(label, right - natural, top);
+      });
+      break;
+    }
   }
-  frame.put(label, TwipsToPixels(place.left), TwipsToPixels(place.top));
+  frame.put(label, left, TwipsToPixels(place.top));
 }
 
 }  // namespace
@@ -61,14 +80,17 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, unsigned handOverMs)
   lblCompany.set_text("Halvermoor inc.");
   lblWarning.set_text("Warning: Please read disclamer before using this web browser. No warranty.");
   lblWarning.set_justify(Gtk::Justification::CENTER);
-  PutLabel(Frame1, lblCompanyProduct, "lblCompanyProduct", {3120, 960, 0, 0});
-  PutLabel(Frame1, lblName, "lblName", {2400, 1440, 0, 0});
-  PutLabel(Frame1, lblPlatform, "lblPlatform", {4920, 2340, 0, 0}, 1.0f);
-  PutLabel(Frame1, lblVersion, "lblVersion", {6045, 2700, 0, 0}, 1.0f);
-  PutLabel(Frame1, lblCopyright, "lblCopyright", {4320, 3000, 2655, 255});
-  PutLabel(Frame1, lblCompany, "lblCompany", {5280, 3240, 975, 255});
-  PutLabel(Frame1, lblWarning, "lblWarning", {150, 3720, 6855, 195}, 0.5f);
   set_child(client_);
+  Form_Load();
+  PutLabel(Frame1, lblCompanyProduct, "lblCompanyProduct", {3120, 960, 2325, 435}, Sizing::ToText);
+  PutLabel(Frame1, lblName, "lblName", {2400, 1440, 4365, 765}, Sizing::ToText);
+  PutLabel(Frame1, lblPlatform, "lblPlatform", {4920, 2340, 1935, 360},
+           Sizing::ToTextKeepingRightEdge);
+  PutLabel(Frame1, lblVersion, "lblVersion", {6045, 2700, 810, 285},
+           Sizing::ToTextKeepingRightEdge);
+  PutLabel(Frame1, lblCopyright, "lblCopyright", {4320, 3000, 2655, 255}, Sizing::ToText);
+  PutLabel(Frame1, lblCompany, "lblCompany", {5280, 3240, 975, 255}, Sizing::ToText);
+  PutLabel(Frame1, lblWarning, "lblWarning", {150, 3720, 6855, 195}, Sizing::Fixed);
 
   // Only a click on the frame's own surface counts, not one on a label or the logo.
   auto click = Gtk::GestureClick::create();
@@ -77,7 +99,6 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, unsigned handOverMs)
   });
   Frame1.add_controller(click);
 
-  Form_Load();
   timer_ = Glib::signal_timeout().connect(
       [this] {
         Timer1_Timer();
