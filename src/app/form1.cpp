@@ -18,6 +18,10 @@
 #include "app/form_css.h"
 #include "app/program.h"
 #include "app/twips.h"
+#include "browse/address_bar.h"
+#include "browse/popup_switch.h"
+#include "browse/search_bar.h"
+#include "browse/status_line.h"
 #include "platform/accessible_label.h"
 
 namespace tarravelle {
@@ -63,6 +67,10 @@ Form1::Form1(Program& program)
   root_.append(formArea_);
   set_child(root_);
   ConnectHandlers();
+  addressBar_ = std::make_unique<AddressBar>(*this, program.services().prompts);
+  statusLine_ = std::make_unique<StatusLine>(*this);
+  popupSwitch_ = std::make_unique<PopupSwitch>(*this);
+  searchBar_ = std::make_unique<SearchBar>(*this);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(

@@ -22,6 +22,10 @@
 namespace tarravelle {
 
 class Program;
+class AddressBar;
+class StatusLine;
+class PopupSwitch;
+class SearchBar;
 
 // The controls of a main window, named as the rest of the program knows them.
 struct Form1Controls {
@@ -75,6 +79,12 @@ class Form1 : public Gtk::Window, public Form1Controls {
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
 
+  // The window's features, each with the handlers of its controls.
+  AddressBar& addressBar() { return *addressBar_; }
+  StatusLine& statusLine() { return *statusLine_; }
+  PopupSwitch& popupSwitch() { return *popupSwitch_; }
+  SearchBar& searchBar() { return *searchBar_; }
+
  private:
   void BuildControls();
   void BuildMenus();
@@ -91,6 +101,10 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::map<std::string, std::unique_ptr<MenuItem>, std::less<>> menus_;
   std::map<std::string, Gtk::Widget*, std::less<>> controls_;
   sigc::connection clock_;
+  std::unique_ptr<AddressBar> addressBar_;
+  std::unique_ptr<StatusLine> statusLine_;
+  std::unique_ptr<PopupSwitch> popupSwitch_;
+  std::unique_ptr<SearchBar> searchBar_;
 };
 
 }  // namespace tarravelle

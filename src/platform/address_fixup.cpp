@@ -9,9 +9,8 @@
 namespace tarravelle {
 namespace {
 
-// Schemes that are written without "//" after the colon.
-constexpr std::array<std::string_view, 6> kOpaqueSchemes{"about:", "data:", "file:", "mailto:",
-                                                         "view-source:", "javascript:"};
+constexpr std::array<std::string_view, 5> kSchemesWithoutSlashes{"about:", "file:", "data:",
+                                                                 "mailto:", "view-source:"};
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
@@ -19,17 +18,6 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
   }
   return true;
-}
-
-// A letter, then letters, digits, "+", "-" or ".", then "://".
-bool HasHierarchicalScheme(std::string_view text) {
-  if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
-  for (size_t i = 1; i < text.size(); ++i) {
-    const unsigned char c = text[i];
-    if (std::isalnum(c) || c == '+' || c == '-' || c == '.') continue;
-    return text.substr(i).starts_with("://");
-  }
-  return false;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -41,14 +29,26 @@ std::string_view Trim(std::string_view text) {
 
 }  // namespace
 
+bool BeginsWithScheme(std::string_view text) {
+  for (auto scheme : kSchemesWithoutSlashes) {
+    if (StartsWithNoCase(text, scheme)) return true;
+  }
+  if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const unsigned char c = text[i];
+    if (std::isalnum(c) || c == '+' || c == '-' || c == '.') continue;
+    return text.substr(i).starts_with("://");
+  }
+  return false;
+}
+
 std::optional<std::string> FixUpAddress(const std::string& typed) {
   const std::string_view text = Trim(typed);
   if (text.empty()) return std::nullopt;
 
-  for (auto scheme : kOpaqueSchemes) {
-    if (StartsWithNoCase(text, scheme)) return std::string(text);
-  }
-  std::string address = HasHierarchicalScheme(text) ? std::string(text) : "http://" + std::string(text);
+  // Script addresses are the page's business; everything else without a scheme is a web address.
+  if (StartsWithNoCase(text, "javascript:")) return std::string(text);
+  std::string address = BeginsWithScheme(text) ? std::string(text) : "http://" + std::string(text);
 
   GError* error = nullptr;
   GUri* uri = g_uri_parse(address.c_str(), G_URI_FLAGS_PARSE_RELAXED, &error);

@@ -1,0 +1,75 @@
+#include "browse/address_bar.h"
+
+#include <gtkmm/eventcontrollerkey.h>
+
+#include "app/form1.h"
+#include "platform/address_fixup.h"
+#include "platform/prompts.h"
+
+namespace tarravelle {
+namespace {
+
+bool IsEnter(guint key) {
+  return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
+}
+
+}  // namespace
+
+std::string NormaliseAddress(const std::string& typed) {
+  return BeginsWithScheme(typed) ? typed : "http://" + typed;
+}
+
+AddressBar::AddressBar(Form1& form, Prompts& prompts) : form_(form), prompts_(prompts) {
+  form.cmdGo.signal_clicked().connect([this] { cmdGo_Click(); });
+  form.cmdBack.signal_clicked().connect([this] { cmdBack_Click(); });
+  form.cmdForward.signal_clicked().connect([this] { cmdForward_Click(); });
+  form.cmdStop.signal_clicked().connect([this] { cmdStop_Click(); });
+  form.cmdRefresh.signal_clicked().connect([this] { cmdRefresh_Click(); });
+  form.cmdHome.signal_clicked().connect([this] { cmdHome_Click(); });
+  form.Menu("mnuViewGoToBack").signal_click().connect([this](int) { mnuViewGoToBack_Click(); });
+  form.Menu("mnuViewGoToForward").signal_click().connect([this](int) { mnuViewGoToForward_Click(); });
+  form.Menu("mnuViewGoToHome").signal_click().connect([this](int) { mnuViewGoToHome_Click(); });
+  form.Menu("mnuViewRefresh").signal_click().connect([this](int) { mnuViewRefresh_Click(); });
+
+  // The entry's inner text takes typed keys first, so the address bar listens as they pass by.
+  auto keys = Gtk::EventControllerKey::create();
+  keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+  keys->signal_key_pressed().connect(
+      [this](guint key, guint, Gdk::ModifierType) {
+        if (!IsEnter(key)) cboURL_KeyDown();
+        return false;  // the key still reaches the field
+      },
+      false);
+  form.cboURL.add_controller(keys);
+}
+
+void AddressBar::cmdGo_Click() {
+  form_.wWeb->Navigate(NormaliseAddress(form_.cboURL.get_active_text()));
+  form_.cmdBack.set_sensitive(true);
+  form_.cboURL.append(form_.cboURL.get_active_text());
+}
+
+void AddressBar::cboURL_KeyDown() {
+  form_.txtSearch.set_text("");
+  if (form_.Menu("mnuFileWorkOffline").Checked()) {
+    prompts_.MsgBox(&form_, "WorkOffline Option is Enabled, Please Disable to continue",
+                    "WorkOffline", MsgIcon::Information, MsgButtons::OK);
+  }
+}
+
+void AddressBar::cmdBack_Click() {
+  form_.wWeb->GoBack();
+  // Enabled whether or not there was a page to go back to.
+  form_.cmdForward.set_sensitive(true);
+}
+
+void AddressBar::cmdForward_Click() { form_.wWeb->GoForward(); }
+void AddressBar::cmdStop_Click() { form_.wWeb->Stop(); }
+void AddressBar::cmdRefresh_Click() { form_.wWeb->Refresh(); }
+void AddressBar::cmdHome_Click() { form_.wWeb->GoHome(); }
+void AddressBar::mnuViewGoToBack_Click() { form_.wWeb->GoBack(); }
+void AddressBar::mnuViewGoToForward_Click() { form_.wWeb->GoForward(); }
+void AddressBar::mnuViewGoToHome_Click() { form_.wWeb->GoHome(); }
+void AddressBar::mnuViewRefresh_Click() { form_.wWeb->Refresh(); }
+
+}  // namespace tarravelle

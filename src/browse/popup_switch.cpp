@@ -1,0 +1,35 @@
+#include "browse/popup_switch.h"
+
+#include "app/form1.h"
+
+namespace tarravelle {
+namespace {
+constexpr const char* kBlocking = "Pop-ups Disabled";
+}
+
+PopupSwitch::PopupSwitch(Form1& form) : form_(form) {
+  form.cmdPopups.signal_clicked().connect([this] { cmdPopups_Click(); });
+  form.wWeb->NewWindow2.connect(sigc::mem_fun(*this, &PopupSwitch::wWeb_NewWindow2));
+  form.Menu("mnuFileWorkOffline").signal_click().connect([this](int) { mnuFileWorkOffline_Click(); });
+}
+
+void PopupSwitch::cmdPopups_Click() {
+  if (form_.cmdPopups.Caption() == kBlocking) {
+    form_.lblcaption2.set_text("Allowing Popups");
+    form_.cmdPopups.SetCaption("Pop-ups Enabled");
+  } else {
+    form_.lblcaption2.set_text("Popups NOT Allowed");
+    form_.cmdPopups.SetCaption(kBlocking);
+  }
+}
+
+void PopupSwitch::wWeb_NewWindow2(NewWindowRequest& request) {
+  if (form_.cmdPopups.Caption() == kBlocking) request.Cancel = true;
+}
+
+void PopupSwitch::mnuFileWorkOffline_Click() {
+  auto& item = form_.Menu("mnuFileWorkOffline");
+  item.SetChecked(!item.Checked());
+}
+
+}  // namespace tarravelle

@@ -1,0 +1,195 @@
+// The address bar, navigation buttons, search bar and pop-up switch with a fake engine.
+#include <gtest/gtest.h>
+
+#include "browse/address_bar.h"
+#include "browse/popup_switch.h"
+#include "browse/search_bar.h"
+#include "support/main_loop.h"
+#include "support/test_program.h"
+#include "support/widget_geometry.h"
+
+namespace tarravelle {
+namespace {
+
+class NavigationTest : public testing::Test {
+ protected:
+  NavigationTest() : form_(test_.ShowMainWindow()), web_(test_.Page()) { web_.calls.clear(); }
+
+  std::vector<std::string> ListEntries() {
+    std::vector<std::string> entries;
+    for (const auto& row : form_.cboURL.get_model()->children()) {
+      Glib::ustring text;
+      row.get_value(0, text);
+      entries.push_back(text);
+    }
+    return entries;
+  }
+
+  void Type(const std::string& text) { form_.cboURL.get_entry()->set_text(text); }
+
+  test::TestProgram test_;
+  Form1& form_;
+  test::FakeEngine& web_;
+};
+
+TEST(NormaliseAddress, KeepsAnySchemeAndPrefixesEverythingElseExactlyAsTyped) {
+  EXPECT_EQ(NormaliseAddress("www.example.org"), "http://www.example.org");
+  EXPECT_EQ(NormaliseAddress("host:8080/path"), "http://host:8080/path");
+  EXPECT_EQ(NormaliseAddress(""), "http://");
+  EXPECT_EQ(NormaliseAddress(" spaced "), "http:// spaced ");
+  EXPECT_EQ(NormaliseAddress("https://example.org"), "https://example.org");
+  EXPECT_EQ(NormaliseAddress("http://example.org"), "http://example.org");
+  EXPECT_EQ(NormaliseAddress("svn+ssh://x"), "svn+ssh://x");
+  EXPECT_EQ(NormaliseAddress("About:blank"), "About:blank");
+  EXPECT_EQ(NormaliseAddress("file:/tmp/a"), "file:/tmp/a");
+  EXPECT_EQ(NormaliseAddress("data:text/plain,x"), "data:text/plain,x");
+  EXPECT_EQ(NormaliseAddress("mailto:me@example.org"), "mailto:me@example.org");
+  EXPECT_EQ(NormaliseAddress("view-source:http://x"), "view-source:http://x");
+  EXPECT_EQ(NormaliseAddress("1http://x"), "http://1http://x");
+  EXPECT_EQ(NormaliseAddress("javascript:alert(1)"), "http://javascript:alert(1)");
+}
+
+TEST_F(NavigationTest, GoSendsTheAddressEnablesBackAndListsTheTypedText) {
+  for (const char* typed : {"www.example.org", "https://example.org", "www.example.org", ""}) {
+    Type(typed);
+    form_.addressBar().cmdGo_Click();
+  }
+  EXPECT_EQ(web_.calls, (std::vector<std::string>{"Navigate(http://www.example.org)",
+                                                  "Navigate(https://example.org)",
+                                                  "Navigate(http://www.example.org)",
+                                                  "Navigate(http://)"}));
+  EXPECT_EQ(ListEntries(), (std::vector<std::string>{"www.example.org", "https://example.org",
+                                                     "www.example.org", ""}));
+  EXPECT_TRUE(form_.cmdBack.get_sensitive());
+  EXPECT_FALSE(form_.cmdForward.get_sensitive());
+}
+
+TEST_F(NavigationTest, RefusedNavigationStillEnablesBackAndListsTheText) {
+  web_.accept = false;
+  Type("http:// nowhere");
+  form_.cmdGo.Press();
+  EXPECT_TRUE(form_.cmdBack.get_sensitive());
+  EXPECT_EQ(ListEntries(), std::vector<std::string>{"http:// nowhere"});
+}
+
+TEST_F(NavigationTest, BackButtonEnablesForwardButTheMenuItemDoesNot) {
+  form_.Menu("mnuViewGoToBack").Click();
+  EXPECT_FALSE(form_.cmdForward.get_sensitive());
+  web_.accept = false;  // nothing to go back to
+  form_.cmdBack.set_sensitive(true);
+  form_.cmdBack.Press();
+  EXPECT_TRUE(form_.cmdForward.get_sensitive());
+  EXPECT_EQ(web_.calls, (std::vector<std::string>{"GoBack", "GoBack"}));
+}
+
+TEST_F(NavigationTest, EachButtonAndMenuItemMakesItsOneEngineCall) {
+  form_.cmdForward.Press();
+  form_.cmdStop.Press();
+  form_.cmdRefresh.Press();
+  form_.cmdHome.Press();
+  form_.Menu("mnuViewGoToForward").Click();
+  form_.Menu("mnuViewGoToHome").Click();
+  form_.Menu("mnuViewRefresh").Click();
+  form_.Menu("mnuViewStop").Click();  // has no action
+  EXPECT_EQ(web_.calls, (std::vector<std::string>{"GoForward", "Stop", "Refresh", "GoHome",
+                                                  "GoForward", "GoHome", "Refresh"}));
+  EXPECT_FALSE(form_.cmdBack.get_sensitive());
+}
+
+TEST_F(NavigationTest, WorkOfflineWarnsOncePerKeyButNeverForEnter) {
+  form_.Menu("mnuFileWorkOffline").Click();
+  ASSERT_TRUE(form_.Menu("mnuFileWorkOffline").Checked());
+  for (int i = 0; i < 5; ++i) form_.addressBar().cboURL_KeyDown();
+  ASSERT_EQ(test_.prompts.asked.size(), 5u);
+  EXPECT_EQ(test_.prompts.asked[0].text, "WorkOffline Option is Enabled, Please Disable to continue");
+  EXPECT_EQ(test_.prompts.asked[0].title, "WorkOffline");
+  EXPECT_EQ(test_.prompts.asked[0].icon, MsgIcon::Information);
+  // Enter goes to the Go button, which still navigates, without a warning.
+  ASSERT_TRUE(test::PumpUntil([&] { return form_.get_mapped(); }));
+  Type("example.org");
+  test::PressEnterIn(*form_.cboURL.get_entry());
+  ASSERT_TRUE(test::PumpUntil([&] { return !web_.calls.empty(); }, 3000));
+  EXPECT_EQ(web_.calls.back(), "Navigate(http://example.org)");
+  EXPECT_EQ(test_.prompts.asked.size(), 5u);
+  form_.Menu("mnuFileWorkOffline").Click();
+  EXPECT_FALSE(form_.Menu("mnuFileWorkOffline").Checked());
+  form_.addressBar().cboURL_KeyDown();
+  EXPECT_EQ(test_.prompts.asked.size(), 5u);
+}
+
+TEST_F(NavigationTest, EveryKeyInTheAddressBarEmptiesTheSearchBox) {
+  form_.txtSearch.set_text("pending query");
+  form_.addressBar().cboURL_KeyDown();
+  EXPECT_EQ(std::string(form_.txtSearch.get_text()), "");
+  EXPECT_TRUE(test_.prompts.asked.empty());
+}
+
+TEST_F(NavigationTest, PopupSwitchFlipsCaptionLabelAndDecision) {
+  NewWindowRequest request;
+  form_.wWeb->NewWindow2.emit(request);
+  EXPECT_TRUE(request.Cancel);
+  EXPECT_EQ(std::string(form_.lblcaption2.get_text()), "Popups NOT Allowed -");
+
+  form_.cmdPopups.Press();
+  EXPECT_EQ(form_.cmdPopups.Caption(), "Pop-ups Enabled");
+  EXPECT_EQ(std::string(form_.lblcaption2.get_text()), "Allowing Popups");
+  NewWindowRequest allowed;
+  form_.wWeb->NewWindow2.emit(allowed);
+  EXPECT_FALSE(allowed.Cancel);
+
+  form_.cmdPopups.Press();
+  EXPECT_EQ(form_.cmdPopups.Caption(), "Pop-ups Disabled");
+  EXPECT_EQ(std::string(form_.lblcaption2.get_text()), "Popups NOT Allowed");
+  NewWindowRequest blocked;
+  form_.wWeb->NewWindow2.emit(blocked);
+  EXPECT_TRUE(blocked.Cancel);
+
+  // The caption is compared exactly: any other text counts as allowing, and the next click blocks.
+  form_.cmdPopups.SetCaption("pop-ups disabled");
+  NewWindowRequest other;
+  form_.wWeb->NewWindow2.emit(other);
+  EXPECT_FALSE(other.Cancel);
+  form_.cmdPopups.Press();
+  EXPECT_EQ(form_.cmdPopups.Caption(), "Pop-ups Disabled");
+}
+
+TEST(SearchAddress, EncodesTheQueryAsUtf8ForAUrlQuery) {
+  EXPECT_EQ(SearchAddress(""), "http://www.google.com/search?q=");
+  EXPECT_EQ(SearchAddress("plain-words_1.2~x"), "http://www.google.com/search?q=plain-words_1.2~x");
+  EXPECT_EQ(SearchAddress(" two words "), "http://www.google.com/search?q=%20two%20words%20");
+  EXPECT_EQ(SearchAddress("AT&T"), "http://www.google.com/search?q=AT%26T");
+  EXPECT_EQ(SearchAddress("C# tips"), "http://www.google.com/search?q=C%23%20tips");
+  EXPECT_EQ(SearchAddress("1+1=2?"), "http://www.google.com/search?q=1%2B1%3D2%3F");
+  EXPECT_EQ(SearchAddress("Straße"), "http://www.google.com/search?q=Stra%C3%9Fe");
+  EXPECT_EQ(SearchAddress("a/b%c"), "http://www.google.com/search?q=a%2Fb%25c");
+}
+
+TEST_F(NavigationTest, SearchLoadsTheResultPageEnablesBackAndKeepsTheQuery) {
+  form_.txtSearch.set_text("AT&T");
+  form_.cmdGoogle.Press();
+  EXPECT_EQ(web_.calls, std::vector<std::string>{"Navigate(http://www.google.com/search?q=AT%26T)"});
+  EXPECT_TRUE(form_.cmdBack.get_sensitive());
+  EXPECT_EQ(std::string(form_.txtSearch.get_text()), "AT&T");
+  EXPECT_TRUE(ListEntries().empty());
+  EXPECT_EQ(std::string(form_.cboURL.get_entry()->get_text()), "");
+  form_.addressBar().cboURL_KeyDown();
+  EXPECT_EQ(std::string(form_.txtSearch.get_text()), "");
+}
+
+TEST_F(NavigationTest, EnterInTheSearchBoxRunsGoOnlyWhileTheAddressBarIsShown) {
+  ASSERT_TRUE(test::PumpUntil([&] { return form_.get_mapped(); }));
+  Type("example.org");
+  form_.txtSearch.set_text("query");
+  test::PressEnterIn(form_.txtSearch);
+  ASSERT_TRUE(test::PumpUntil([&] { return !web_.calls.empty(); }, 3000));
+  EXPECT_EQ(web_.calls, std::vector<std::string>{"Navigate(http://example.org)"});
+
+  form_.cboURL.set_visible(false);
+  form_.cmdGo.set_visible(false);
+  test::PressEnterIn(form_.txtSearch);
+  test::PumpFor(400);
+  EXPECT_EQ(web_.calls.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarravelle
