@@ -102,7 +102,6 @@ TEST(Form1Design, ToolTipsPicturesAndTheDefaultButton) {
     EXPECT_TRUE(button->HasPicture());
   }
   EXPECT_EQ(form.get_default_widget(), &form.cmdGo);
-  EXPECT_TRUE(form.txtSearch.get_activates_default());
   EXPECT_TRUE(form.cboURL.get_entry()->get_activates_default());
   EXPECT_TRUE(form.ClockRunning());
 }
