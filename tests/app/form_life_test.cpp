@@ -21,11 +21,11 @@ TEST(Form1Life, LoadWithoutStoredHomePageHandsTheEngineAnEmptyAddress) {
 }
 
 TEST(Form1Life, StoredHomePageIsPassedExactlyAsStoredForThisProgramFolderOnly) {
-  test::TestProgram probe;
   // The application name of the entry is the program's folder.
-  test::TestProgram test("[elsewhere\\HP]\nHP=wrong.example\n");
-  const std::string settings = "[" + test.folder() + "\\HP]\nHP=www.example.org\n";
-  test.dir.Write("settings.ini", settings);
+  test::TestProgram test;
+  test.dir.Write("settings.ini", "[elsewhere\\HP]\nHP=wrong.example\n[" + test.folder() +
+                                     "\\HP]\nHP=www.example.org\n[" + test.folder() +
+                                     "\\Other]\nHP=other.example\n");
   Form1& form = test.ShowMainWindow();
   EXPECT_EQ(form.homepage, "www.example.org");
   EXPECT_EQ(test.Page().calls, std::vector<std::string>{"Navigate(www.example.org)"});

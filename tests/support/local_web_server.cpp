@@ -21,6 +21,10 @@ LocalWebServer::LocalWebServer() : server_(soup_server_new(nullptr, nullptr)) {
 }
 
 LocalWebServer::~LocalWebServer() {
+  for (auto& delayed : delayed_) {
+    g_source_remove(delayed.source);
+    g_object_unref(delayed.message);
+  }
   soup_server_disconnect(server_);
   g_object_unref(server_);
 }
@@ -65,14 +69,18 @@ void LocalWebServer::Handle(SoupServer*, SoupServerMessage* message, const char*
                                    page.body.data(), page.body.size());
   if (page.delayMs > 0) {
     soup_server_message_pause(message);
+    auto& delayed = self->delayed_.emplace_back(Delayed{self, message});
     g_object_ref(message);
-    g_timeout_add(page.delayMs, [](gpointer held) {
-      auto* paused = static_cast<SoupServerMessage*>(held);
-      soup_server_message_unpause(paused);
-      g_object_unref(paused);
-      return G_SOURCE_REMOVE;
-    }, message);
+    delayed.source = g_timeout_add(page.delayMs, &LocalWebServer::ResumeDelayed, &delayed);
   }
+}
+
+int LocalWebServer::ResumeDelayed(void* data) {
+  auto* delayed = static_cast<Delayed*>(data);
+  soup_server_message_unpause(delayed->message);
+  g_object_unref(delayed->message);
+  delayed->server->delayed_.remove_if([delayed](const Delayed& d) { return &d == delayed; });
+  return G_SOURCE_REMOVE;
 }
 
 }  // namespace tarravelle::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <list>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,7 +41,15 @@ class LocalWebServer {
   static void Handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
                      void* self);
 
+  struct Delayed {
+    LocalWebServer* server;
+    SoupServerMessage* message;
+    unsigned source = 0;
+  };
+  static int ResumeDelayed(void* delayed);
+
   SoupServer* server_;
+  std::list<Delayed> delayed_;  // answers still held back, ended with the server
   int port_ = 0;
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
