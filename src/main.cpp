@@ -26,8 +26,8 @@ struct Running {
 
 int main(int, char* argv[]) {
   using namespace tarravelle;
-  auto app = Gtk::Application::create("org.tarravelle.Tarravelle",
-                                      Gio::Application::Flags::NON_UNIQUE);
+  auto app =
+      Gtk::Application::create("org.tarravelle.Tarravelle", Gio::Application::Flags::NON_UNIQUE);
   Running running;
 
   app->signal_activate().connect([&] {
@@ -43,7 +43,10 @@ int main(int, char* argv[]) {
         .folder = ProgramFolder::OfRunningProgram(),
         .prompts = running.prompts,
         .shell = nullptr,
-        .makeEngine = [&] { return MakeWebKitEngine(*running.session, running.program->services().settings); },
+        .makeEngine =
+            [&] {
+              return MakeWebKitEngine(*running.session, running.program->services().settings);
+            },
     };
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },

@@ -1,15 +1,15 @@
 #include "app/form1.h"
 
-#include <gtkmm/eventcontrollerkey.h>
-#include <gtkmm/gestureclick.h>
-#include <gtkmm/shortcutcontroller.h>
-#include <gtkmm/stylecontext.h>
 #include <giomm/menu.h>
 #include <giomm/menuitem.h>
 #include <glibmm/main.h>
+#include <gtkmm/eventcontrollerkey.h>
+#include <gtkmm/gestureclick.h>
 #include <gtkmm/shortcut.h>
 #include <gtkmm/shortcutaction.h>
+#include <gtkmm/shortcutcontroller.h>
 #include <gtkmm/shortcuttrigger.h>
+#include <gtkmm/stylecontext.h>
 
 #include <algorithm>
 #include <vector>
@@ -58,7 +58,7 @@ Form1::Form1(Program& program)
   add_css_class("tarravelle-form");
   add_css_class(lookScope_);
   Gtk::StyleContext::add_provider_for_display(get_display(), look_,
-                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
   SetLook(DesignCss(lookScope_, Form1ControlDesigns(), kBlack));
 
   BuildControls();
@@ -101,17 +101,38 @@ MenuItem& Form1::Menu(std::string_view name) {
 
 void Form1::BuildControls() {
   controls_ = {
-      {"cmdBack", &cmdBack},       {"cmdForward", &cmdForward},   {"cmdStop", &cmdStop},
-      {"cmdRefresh", &cmdRefresh}, {"cmdHome", &cmdHome},         {"cmdPopups", &cmdPopups},
-      {"cmdPrint", &cmdPrint},     {"cmdMail", &cmdMail},         {"Label1", &Label1},
-      {"cmdPlay", &cmdPlay},       {"cmdstop2", &cmdstop2},       {"cmdpause", &cmdpause},
-      {"cmdeject", &cmdeject},     {"cmdclose2", &cmdclose2},     {"cmdrewind", &cmdrewind},
-      {"cmdforward2", &cmdforward2}, {"lblTime", &lblTime},       {"lblFrame", &lblFrame},
-      {"lbl", &lbl},               {"lblcaption", &lblcaption},   {"txtSearch", &txtSearch},
-      {"cmdGoogle", &cmdGoogle},   {"lblDate", &lblDate},         {"lblTimer", &lblTimer},
-      {"lblAddress", &lblAddress}, {"cboURL", &cboURL},           {"cmdGo", &cmdGo},
-      {"wWeb", &wWeb->Widget()},   {"WB1", &WB1->Widget()},       {"cmdCloseFavs", &cmdCloseFavs},
-      {"lblStatus", &lblStatus},   {"lblcaption2", &lblcaption2},
+      {"cmdBack", &cmdBack},
+      {"cmdForward", &cmdForward},
+      {"cmdStop", &cmdStop},
+      {"cmdRefresh", &cmdRefresh},
+      {"cmdHome", &cmdHome},
+      {"cmdPopups", &cmdPopups},
+      {"cmdPrint", &cmdPrint},
+      {"cmdMail", &cmdMail},
+      {"Label1", &Label1},
+      {"cmdPlay", &cmdPlay},
+      {"cmdstop2", &cmdstop2},
+      {"cmdpause", &cmdpause},
+      {"cmdeject", &cmdeject},
+      {"cmdclose2", &cmdclose2},
+      {"cmdrewind", &cmdrewind},
+      {"cmdforward2", &cmdforward2},
+      {"lblTime", &lblTime},
+      {"lblFrame", &lblFrame},
+      {"lbl", &lbl},
+      {"lblcaption", &lblcaption},
+      {"txtSearch", &txtSearch},
+      {"cmdGoogle", &cmdGoogle},
+      {"lblDate", &lblDate},
+      {"lblTimer", &lblTimer},
+      {"lblAddress", &lblAddress},
+      {"cboURL", &cboURL},
+      {"cmdGo", &cmdGo},
+      {"wWeb", &wWeb->Widget()},
+      {"WB1", &WB1->Widget()},
+      {"cmdCloseFavs", &cmdCloseFavs},
+      {"lblStatus", &lblStatus},
+      {"lblcaption2", &lblcaption2},
   };
 
   formArea_.add_css_class("form-area");
@@ -153,10 +174,8 @@ void Form1::BuildControls() {
       case ControlKind::TextBox:
         static_cast<Gtk::Entry&>(widget).set_text(std::string(design.caption));
         break;
-      case ControlKind::ComboBox:
-        break;
-      case ControlKind::Engine:
-        break;
+      case ControlKind::ComboBox: break;
+      case ControlKind::Engine: break;
     }
     formArea_.put(widget, TwipsToPixels(design.left), TwipsToPixels(design.top));
   }
@@ -214,9 +233,9 @@ void Form1::BuildMenus() {
     if (!design.shortcut.empty()) {
       item->set_attribute_value("accel",
                                 Glib::Variant<Glib::ustring>::create(std::string(design.shortcut)));
-      shortcuts->add_shortcut(Gtk::Shortcut::create(
-          Gtk::ShortcutTrigger::parse_string(std::string(design.shortcut)),
-          Gtk::NamedAction::create(detailed)));
+      shortcuts->add_shortcut(
+          Gtk::Shortcut::create(Gtk::ShortcutTrigger::parse_string(std::string(design.shortcut)),
+                                Gtk::NamedAction::create(detailed)));
     }
     sections[design.level]->append_item(item);
   }
@@ -243,8 +262,9 @@ void Form1::ConnectHandlers() {
   keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
   keys->signal_key_pressed().connect(
       [this](guint key, guint, Gdk::ModifierType state) {
-        const bool plain = (state & (Gdk::ModifierType::CONTROL_MASK | Gdk::ModifierType::ALT_MASK)) ==
-                           Gdk::ModifierType{};
+        const bool plain =
+            (state & (Gdk::ModifierType::CONTROL_MASK | Gdk::ModifierType::ALT_MASK)) ==
+            Gdk::ModifierType{};
         if (plain && key == GDK_KEY_Tab) return MoveFocusInTabOrder(false);
         if (plain && key == GDK_KEY_ISO_Left_Tab) return MoveFocusInTabOrder(true);
         return false;

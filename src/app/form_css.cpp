@@ -52,8 +52,8 @@ std::string DesignCss(std::string_view scopeClass, std::span<const ControlDesign
             << "; background-image: none;";
     }
     if (control.foreColour != kDefaultColour) {
-      rules << " color: " << CssColour(control.foreColour) << "; caret-color: "
-            << CssColour(control.foreColour) << ";";
+      rules << " color: " << CssColour(control.foreColour)
+            << "; caret-color: " << CssColour(control.foreColour) << ";";
     }
     if (!control.font.face.empty()) {
       auto font = CssStream();

@@ -31,7 +31,7 @@ struct FontDesign {
 
 struct PictureDesign {
   std::string_view name = {};  // a picture in the program's resources; empty: none
-  int width = 0;          // pixels
+  int width = 0;               // pixels
   int height = 0;
 };
 

@@ -35,8 +35,7 @@ class Program {
  public:
   // `adopt` is given every window the program opens (the application keeps running while one
   // is open); `quit` ends the run.
-  Program(Services services, std::function<void(Gtk::Window&)> adopt,
-          std::function<void()> quit);
+  Program(Services services, std::function<void(Gtk::Window&)> adopt, std::function<void()> quit);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

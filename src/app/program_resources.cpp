@@ -19,7 +19,8 @@ void LoadProgramResources() {
   Gtk::IconTheme::get_for_display(display)->add_resource_path("/org/tarravelle/Tarravelle/icons");
   auto css = Gtk::CssProvider::create();
   css->load_from_resource("/org/tarravelle/Tarravelle/css/tarravelle.css");
-  Gtk::StyleContext::add_provider_for_display(display, css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  Gtk::StyleContext::add_provider_for_display(display, css,
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
 }  // namespace tarravelle

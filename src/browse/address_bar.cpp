@@ -27,7 +27,9 @@ AddressBar::AddressBar(Form1& form, Prompts& prompts) : form_(form), prompts_(pr
   form.cmdRefresh.signal_clicked().connect([this] { cmdRefresh_Click(); });
   form.cmdHome.signal_clicked().connect([this] { cmdHome_Click(); });
   form.Menu("mnuViewGoToBack").signal_click().connect([this](int) { mnuViewGoToBack_Click(); });
-  form.Menu("mnuViewGoToForward").signal_click().connect([this](int) { mnuViewGoToForward_Click(); });
+  form.Menu("mnuViewGoToForward").signal_click().connect([this](int) {
+    mnuViewGoToForward_Click();
+  });
   form.Menu("mnuViewGoToHome").signal_click().connect([this](int) { mnuViewGoToHome_Click(); });
   form.Menu("mnuViewRefresh").signal_click().connect([this](int) { mnuViewRefresh_Click(); });
 

@@ -10,7 +10,9 @@ constexpr const char* kBlocking = "Pop-ups Disabled";
 PopupSwitch::PopupSwitch(Form1& form) : form_(form) {
   form.cmdPopups.signal_clicked().connect([this] { cmdPopups_Click(); });
   form.wWeb->NewWindow2.connect(sigc::mem_fun(*this, &PopupSwitch::wWeb_NewWindow2));
-  form.Menu("mnuFileWorkOffline").signal_click().connect([this](int) { mnuFileWorkOffline_Click(); });
+  form.Menu("mnuFileWorkOffline").signal_click().connect([this](int) {
+    mnuFileWorkOffline_Click();
+  });
 }
 
 void PopupSwitch::cmdPopups_Click() {

@@ -10,8 +10,9 @@ std::string ProgressText(std::int32_t progress, std::int32_t progressMax) {
 
 std::string TitleCaption(const std::string& title) {
   const auto first = title.find_first_not_of(' ');
-  const std::string trimmed =
-      first == std::string::npos ? "" : title.substr(first, title.find_last_not_of(' ') - first + 1);
+  const std::string trimmed = first == std::string::npos
+                                  ? ""
+                                  : title.substr(first, title.find_last_not_of(' ') - first + 1);
   return trimmed + " - " + kProgramTitle;
 }
 

@@ -20,8 +20,7 @@ enum class Sizing { Fixed, ToText, ToTextKeepingRightEdge };
 
 // A label that sizes itself to its text grows to the right, or to the left when it is
 // right-aligned, so its right edge stays where the design puts it.
-void PutLabel(Gtk::Fixed& frame, Gtk::Label& label, const char* name, Place place,
-              Sizing sizing) {
+void PutLabel(Gtk::Fixed& frame, Gtk::Label& label, const char* name, Place place, Sizing sizing) {
   label.set_name(name);
   int left = TwipsToPixels(place.left);
   switch (sizing) {
@@ -29,8 +28,7 @@ void PutLabel(Gtk::Fixed& frame, Gtk::Label& label, const char* name, Place plac
       label.set_size_request(TwipsToPixels(place.width), TwipsToPixels(place.height));
       label.set_wrap(true);
       break;
-    case Sizing::ToText:
-      break;
+    case Sizing::ToText: break;
     case Sizing::ToTextKeepingRightEdge: {
       // Its width is known once its style is, when the frame is shown.
       const int right = TwipsToPixels(place.left + place.width);

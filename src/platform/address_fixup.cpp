@@ -9,8 +9,8 @@
 namespace tarravelle {
 namespace {
 
-constexpr std::array<std::string_view, 5> kSchemesWithoutSlashes{"about:", "file:", "data:",
-                                                                 "mailto:", "view-source:"};
+constexpr std::array<std::string_view, 5> kSchemesWithoutSlashes{
+    "about:", "file:", "data:", "mailto:", "view-source:"};
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;

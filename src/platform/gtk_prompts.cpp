@@ -20,9 +20,8 @@ Gtk::MessageType MessageTypeOf(MsgIcon icon) {
 
 // A top-level window deletes itself once it is hidden, after the current event is handled.
 void DeleteWhenHidden(Gtk::Window* window) {
-  window->signal_hide().connect([window] {
-    Glib::signal_idle().connect_once([window] { delete window; });
-  });
+  window->signal_hide().connect(
+      [window] { Glib::signal_idle().connect_once([window] { delete window; }); });
 }
 
 // Modal prompt with one line of input, OK and Cancel.
@@ -80,14 +79,12 @@ class InputWindow : public Gtk::Window {
 
 void GtkPrompts::MsgBox(Gtk::Window* parent, const std::string& text, const std::string& title,
                         MsgIcon icon, MsgButtons buttons, std::function<void(MsgResult)> answered) {
-  auto* dialog = new Gtk::MessageDialog(text, false, MessageTypeOf(icon), Gtk::ButtonsType::NONE,
-                                        true);
+  auto* dialog =
+      new Gtk::MessageDialog(text, false, MessageTypeOf(icon), Gtk::ButtonsType::NONE, true);
   dialog->set_title(title);
   if (parent) dialog->set_transient_for(*parent);
   switch (buttons) {
-    case MsgButtons::OK:
-      dialog->add_button("OK", Gtk::ResponseType::OK);
-      break;
+    case MsgButtons::OK: dialog->add_button("OK", Gtk::ResponseType::OK); break;
     case MsgButtons::OKCancel:
       dialog->add_button("OK", Gtk::ResponseType::OK);
       dialog->add_button("Cancel", Gtk::ResponseType::CANCEL);

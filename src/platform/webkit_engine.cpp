@@ -71,8 +71,8 @@ class WebKitEngine final : public BrowserEngine {
  public:
   WebKitEngine(WebEngineSession& session, const SettingsStore& settings) : settings_(settings) {
     RegisterBuiltInScheme();
-    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session",
-                                         session.Native(), nullptr));
+    view_ = WEBKIT_WEB_VIEW(
+        g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
     webkit_settings_set_javascript_can_open_windows_automatically(
         webkit_web_view_get_settings(view_), TRUE);
@@ -140,7 +140,8 @@ class WebKitEngine final : public BrowserEngine {
 
   bool SetDocumentDesignMode(const std::string& mode) override {
     if (!webkit_web_view_get_uri(view_)) return false;
-    const std::string script = "document.designMode = " + std::string(mode == "On" ? "'on'" : "'off'");
+    const std::string script =
+        "document.designMode = " + std::string(mode == "On" ? "'on'" : "'off'");
     webkit_web_view_evaluate_javascript(view_, script.c_str(), -1, nullptr, nullptr, nullptr,
                                         nullptr, nullptr);
     return true;
@@ -214,9 +215,10 @@ class WebKitEngine final : public BrowserEngine {
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri, GError* error,
                                gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
-    const bool cancelled = g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
-                           g_error_matches(error, WEBKIT_POLICY_ERROR,
-                                           WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
+    const bool cancelled =
+        g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
+        g_error_matches(error, WEBKIT_POLICY_ERROR,
+                        WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
     if (!cancelled) {
       self->StatusTextChange.emit("Cannot open " + std::string(uri ? uri : "") + ": " +
                                   error->message);
@@ -292,7 +294,9 @@ void PopupWindow::OnReadyToShow(WebKitWebView* view, gpointer self) {
   window->present();
 }
 
-void PopupWindow::OnClose(WebKitWebView*, gpointer self) { static_cast<PopupWindow*>(self)->hide(); }
+void PopupWindow::OnClose(WebKitWebView*, gpointer self) {
+  static_cast<PopupWindow*>(self)->hide();
+}
 
 void PopupWindow::OnTitle(GObject*, GParamSpec*, gpointer self) {
   auto* window = static_cast<PopupWindow*>(self);

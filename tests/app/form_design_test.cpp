@@ -1,14 +1,15 @@
 // The main window as it is created: every control and menu item against its design.
-#include <gtest/gtest.h>
+#include "app/form_design.h"
+
 #include <gdkmm/texture.h>
 #include <giomm/menumodel.h>
+#include <gtest/gtest.h>
 
 #include <locale>
 #include <map>
 #include <set>
 
 #include "app/form_css.h"
-#include "app/form_design.h"
 #include "app/menu_item.h"
 #include "app/twips.h"
 #include "support/main_loop.h"
@@ -98,7 +99,8 @@ TEST(Form1Design, ToolTipsPicturesAndTheDefaultButton) {
   EXPECT_FALSE(form.cmdPlay.get_has_tooltip());
   EXPECT_FALSE(form.cmdPopups.HasPicture());
   EXPECT_FALSE(form.cmdCloseFavs.HasPicture());
-  for (auto* button : {&form.cmdBack, &form.cmdGo, &form.cmdGoogle, &form.cmdPlay, &form.cmdeject}) {
+  for (auto* button :
+       {&form.cmdBack, &form.cmdGo, &form.cmdGoogle, &form.cmdPlay, &form.cmdeject}) {
     EXPECT_TRUE(button->HasPicture());
   }
   EXPECT_EQ(form.get_default_widget(), &form.cmdGo);
@@ -110,7 +112,8 @@ TEST(Form1Design, PicturesHaveTheirDesignSizes) {
   for (const auto& design : Form1ControlDesigns()) {
     if (design.picture.name.empty()) continue;
     SCOPED_TRACE(std::string(design.name));
-    auto texture = Gdk::Texture::create_from_resource(PicturePath(std::string(design.picture.name)));
+    auto texture =
+        Gdk::Texture::create_from_resource(PicturePath(std::string(design.picture.name)));
     EXPECT_EQ(texture->get_width(), design.picture.width);
     EXPECT_EQ(texture->get_height(), design.picture.height);
   }
@@ -169,8 +172,8 @@ TEST(Form1Design, CssNumbersIgnoreTheLocale) {
 // The captions of the menu model, depth first, with "-" where a new section starts.
 void CollectMenu(const Glib::RefPtr<Gio::MenuModel>& menu, std::vector<std::string>& out) {
   for (int i = 0; i < menu->get_n_items(); ++i) {
-    auto label = menu->get_item_attribute(i, Gio::MenuModel::Attribute::LABEL,
-                                          Glib::VARIANT_TYPE_STRING);
+    auto label =
+        menu->get_item_attribute(i, Gio::MenuModel::Attribute::LABEL, Glib::VARIANT_TYPE_STRING);
     if (label) {
       out.push_back(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(label).get());
     }
@@ -217,7 +220,8 @@ TEST(Form1Design, MenuItemsAreWindowActionsWithTheirDesignStates) {
     const bool enabledByDesign = name != "mnuFileSave";
     EXPECT_EQ(form.Menu(name).Enabled(), enabledByDesign);
   }
-  for (const auto* name : {"mnuTarravelle", "mnuGooglebar", "mnuStandardButtons", "mnuAddressBar"}) {
+  for (const auto* name :
+       {"mnuTarravelle", "mnuGooglebar", "mnuStandardButtons", "mnuAddressBar"}) {
     EXPECT_TRUE(form.Menu(name).Checked()) << name;
   }
   EXPECT_FALSE(form.Menu("mnuFileWorkOffline").Checked());
@@ -239,7 +243,9 @@ TEST(Form1Design, TextSizeItemsPassTheirIndex) {
   test::TestProgram test;
   Form1 form(test.program());
   std::vector<int> indices;
-  form.Menu("mnuViewTextSizeFont").signal_click().connect([&](int index) { indices.push_back(index); });
+  form.Menu("mnuViewTextSizeFont").signal_click().connect([&](int index) {
+    indices.push_back(index);
+  });
   form.activate_action("win.mnuViewTextSizeFont", Glib::Variant<int>::create(3));
   form.Menu("mnuViewTextSizeFont").Click(0);
   EXPECT_EQ(indices, (std::vector<int>{3, 0}));

@@ -88,8 +88,10 @@ TEST(Form1Life, FileCloseStopsAndClosesThePlayerThenEndsTheProgram) {
   test::TestProgram test;
   Form1& form = test.ShowMainWindow();
   std::vector<std::string> steps;
-  form.cmdstop2.signal_clicked().connect([&] { steps.push_back("stop, quits=" + std::to_string(test.quits)); });
-  form.cmdclose2.signal_clicked().connect([&] { steps.push_back("close, quits=" + std::to_string(test.quits)); });
+  form.cmdstop2.signal_clicked().connect(
+      [&] { steps.push_back("stop, quits=" + std::to_string(test.quits)); });
+  form.cmdclose2.signal_clicked().connect(
+      [&] { steps.push_back("close, quits=" + std::to_string(test.quits)); });
   // Still runs with the player panel hidden.
   form.cmdstop2.set_visible(false);
   form.cmdclose2.set_visible(false);

@@ -30,8 +30,9 @@ TEST(SettingsStore, MissingFileGroupOrKeyGivesEmptyText) {
 
 TEST(SettingsStore, MalformedOrUnreadableFileGivesEmptyText) {
   test::TempDir dir;
-  EXPECT_EQ(SettingsStore(dir.Write("bad.ini", "HP=no group\n[broken\n")).GetSetting("/a", "HP", "HP"),
-            "");
+  EXPECT_EQ(
+      SettingsStore(dir.Write("bad.ini", "HP=no group\n[broken\n")).GetSetting("/a", "HP", "HP"),
+      "");
   EXPECT_EQ(SettingsStore(dir.Write("binary.ini", std::string("\xff\xfe\0[", 4)))
                 .GetSetting("/a", "HP", "HP"),
             "");

@@ -54,10 +54,9 @@ TEST_F(NavigationTest, GoSendsTheAddressEnablesBackAndListsTheTypedText) {
     Type(typed);
     form_.addressBar().cmdGo_Click();
   }
-  EXPECT_EQ(web_.calls, (std::vector<std::string>{"Navigate(http://www.example.org)",
-                                                  "Navigate(https://example.org)",
-                                                  "Navigate(http://www.example.org)",
-                                                  "Navigate(http://)"}));
+  EXPECT_EQ(web_.calls, (std::vector<std::string>{
+                            "Navigate(http://www.example.org)", "Navigate(https://example.org)",
+                            "Navigate(http://www.example.org)", "Navigate(http://)"}));
   EXPECT_EQ(ListEntries(), (std::vector<std::string>{"www.example.org", "https://example.org",
                                                      "www.example.org", ""}));
   EXPECT_TRUE(form_.cmdBack.get_sensitive());
@@ -101,7 +100,8 @@ TEST_F(NavigationTest, WorkOfflineWarnsOncePerKeyButNeverForEnter) {
   ASSERT_TRUE(form_.Menu("mnuFileWorkOffline").Checked());
   for (int i = 0; i < 5; ++i) form_.addressBar().cboURL_KeyDown();
   ASSERT_EQ(test_.prompts.asked.size(), 5u);
-  EXPECT_EQ(test_.prompts.asked[0].text, "WorkOffline Option is Enabled, Please Disable to continue");
+  EXPECT_EQ(test_.prompts.asked[0].text,
+            "WorkOffline Option is Enabled, Please Disable to continue");
   EXPECT_EQ(test_.prompts.asked[0].title, "WorkOffline");
   EXPECT_EQ(test_.prompts.asked[0].icon, MsgIcon::Information);
   // Enter goes to the Go button, which still navigates, without a warning.
@@ -167,7 +167,8 @@ TEST(SearchAddress, EncodesTheQueryAsUtf8ForAUrlQuery) {
 TEST_F(NavigationTest, SearchLoadsTheResultPageEnablesBackAndKeepsTheQuery) {
   form_.txtSearch.set_text("AT&T");
   form_.cmdGoogle.Press();
-  EXPECT_EQ(web_.calls, std::vector<std::string>{"Navigate(http://www.google.com/search?q=AT%26T)"});
+  EXPECT_EQ(web_.calls,
+            std::vector<std::string>{"Navigate(http://www.google.com/search?q=AT%26T)"});
   EXPECT_TRUE(form_.cmdBack.get_sensitive());
   EXPECT_EQ(std::string(form_.txtSearch.get_text()), "AT&T");
   EXPECT_TRUE(ListEntries().empty());

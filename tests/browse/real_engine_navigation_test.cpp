@@ -24,13 +24,15 @@ class RealEngineWindowTest : public testing::Test {
         .shell = nullptr,
         .makeEngine = [this] { return MakeWebKitEngine(session_, program_->services().settings); },
     };
-    program_ = std::make_unique<Program>(std::move(services), [](Gtk::Window&) {}, [] {});
+    program_ = std::make_unique<Program>(
+        std::move(services), [](Gtk::Window&) {}, [] {});
     form_ = &program_->ShowNewMainWindow();
     form_->wWeb->StatusTextChange.connect([this](const std::string&) { Record(); });
     form_->wWeb->ProgressChange.connect([this](int, int) { Record(); });
     form_->wWeb->DownloadBegin.connect([this] { Record(); });
     form_->wWeb->DownloadComplete.connect([this] { Record(); });
-    form_->wWeb->NavigateComplete2.connect([this](const EngineFrame&, const std::string&) { Record(); });
+    form_->wWeb->NavigateComplete2.connect(
+        [this](const EngineFrame&, const std::string&) { Record(); });
     form_->wWeb->DocumentComplete.connect([this](const EngineFrame&, const std::string&) {
       Record();
       ++completed_;
@@ -65,7 +67,8 @@ class RealEngineWindowTest : public testing::Test {
 };
 
 TEST_F(RealEngineWindowTest, FullLoadWritesTheStatusTextsInOrderAndEndsWithDone) {
-  server_.AddPage("/page", "<html><head><title> Spaced Title </title></head><body>Hi</body></html>");
+  server_.AddPage("/page",
+                  "<html><head><title> Spaced Title </title></head><body>Hi</body></html>");
   GoTo(server_.HostAndPort("/page"));
   EXPECT_EQ(shown_.front(), "Starting Download");
   const size_t reading = IndexOf("Reading ");
@@ -83,8 +86,9 @@ TEST_F(RealEngineWindowTest, FullLoadWritesTheStatusTextsInOrderAndEndsWithDone)
 }
 
 TEST_F(RealEngineWindowTest, FramedPageCompletesWithTheTopLevelAddress) {
-  server_.AddPage("/frames", "<html><head><title>Frames</title></head><body>"
-                             "<iframe src='/a'></iframe><iframe src='/b'></iframe></body></html>");
+  server_.AddPage("/frames",
+                  "<html><head><title>Frames</title></head><body>"
+                  "<iframe src='/a'></iframe><iframe src='/b'></iframe></body></html>");
   server_.AddPage("/a", "<title>A</title>");
   server_.AddPage("/b", "<title>B</title>");
   GoTo(server_.Url("/frames"));
@@ -95,8 +99,9 @@ TEST_F(RealEngineWindowTest, FramedPageCompletesWithTheTopLevelAddress) {
 
 TEST_F(RealEngineWindowTest, PopupsAndBlankTargetsAreCancelledWhileBlockingAndOpenWhileAllowing) {
   server_.AddPage("/opener", "<title>Opener</title><script>window.open('/popup1');</script>");
-  server_.AddPage("/blank", "<title>Blank</title><a id='l' href='/popup2' target='_blank'>x</a>"
-                            "<script>document.getElementById('l').click();</script>");
+  server_.AddPage("/blank",
+                  "<title>Blank</title><a id='l' href='/popup2' target='_blank'>x</a>"
+                  "<script>document.getElementById('l').click();</script>");
   server_.AddPage("/popup1", "<title>Popup one</title>");
   server_.AddPage("/popup2", "<title>Popup two</title>");
 

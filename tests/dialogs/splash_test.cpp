@@ -19,7 +19,9 @@ TEST(Splash, LoadSetsTheNameAndTheProgramsVersion) {
   EXPECT_EQ(std::string(splash.lblCompanyProduct.get_text()), "Halvermoor. inc.");
   EXPECT_EQ(std::string(splash.lblPlatform.get_text()), "WebBrowser");
   EXPECT_EQ(std::string(splash.lblCompany.get_text()), "Halvermoor inc.");
-  EXPECT_EQ(std::string(splash.lblWarning.get_text()).find("Warning: Please read disclamer before using this web browser."), 0u);
+  EXPECT_EQ(std::string(splash.lblWarning.get_text())
+                .find("Warning: Please read disclamer before using this web browser."),
+            0u);
   EXPECT_EQ(std::string(splash.get_title()), "");
   EXPECT_FALSE(splash.get_resizable());
 }

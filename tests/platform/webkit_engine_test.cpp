@@ -29,7 +29,8 @@ class WebKitEngineTest : public testing::Test {
     e.ProgressChange.connect([this](int p, int max) {
       log_.push_back("Progress " + std::to_string(p) + "/" + std::to_string(max));
     });
-    e.StatusTextChange.connect([this](const std::string& text) { log_.push_back("Status " + text); });
+    e.StatusTextChange.connect(
+        [this](const std::string& text) { log_.push_back("Status " + text); });
     e.TitleChange.connect([this](const std::string& text) { log_.push_back("Title " + text); });
     e.NavigateComplete2.connect([this](const EngineFrame&, const std::string& url) {
       log_.push_back("NavigateComplete2 " + url);
@@ -77,8 +78,9 @@ class WebKitEngineTest : public testing::Test {
 };
 
 TEST_F(WebKitEngineTest, FullLoadRaisesEveryEventInTheUsualOrder) {
-  server_.AddPage("/page", "<html><head><title>  A Title With Spaces </title></head>"
-                           "<body><p>Hello</p></body></html>");
+  server_.AddPage("/page",
+                  "<html><head><title>  A Title With Spaces </title></head>"
+                  "<body><p>Hello</p></body></html>");
   const std::string url = server_.Url("/page");
   Load(url);
   ASSERT_FALSE(log_.empty());
@@ -164,7 +166,8 @@ TEST_F(WebKitEngineTest, HomeIsTheBuiltInStartPageUnlessTheEngineSettingNamesOne
   EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Tarravelle start page"; }));
 
   server_.AddPage("/home", "<title>My home</title>");
-  dir_.Write("settings.ini", "[Tarravelle Engine\\Main]\nStart Page=" + server_.HostAndPort("/home") + "\n");
+  dir_.Write("settings.ini",
+             "[Tarravelle Engine\\Main]\nStart Page=" + server_.HostAndPort("/home") + "\n");
   WaitForNextDocument([&] { return engine_->GoHome(); });
   EXPECT_EQ(engine_->LocationURL(), server_.Url("/home"));
 }

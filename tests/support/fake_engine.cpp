@@ -7,7 +7,9 @@ bool FakeEngine::Record(std::string call) {
   return accept;
 }
 
-bool FakeEngine::Navigate(const std::string& address) { return Record("Navigate(" + address + ")"); }
+bool FakeEngine::Navigate(const std::string& address) {
+  return Record("Navigate(" + address + ")");
+}
 
 bool FakeEngine::Navigate2(const std::vector<std::uint8_t>& itemIdList) {
   return Record("Navigate2(" + std::to_string(itemIdList.size()) + " bytes)");

@@ -21,8 +21,7 @@ class FakeEngine : public BrowserEngine {
   bool GoHome() override { return Record("GoHome"); }
   bool Stop() override { return Record("Stop"); }
   bool Refresh() override { return Record("Refresh"); }
-  bool ExecWB(EngineCommand command, EngineCommandOption option,
-              std::optional<int> input) override;
+  bool ExecWB(EngineCommand command, EngineCommandOption option, std::optional<int> input) override;
   bool SetDocumentDesignMode(const std::string& mode) override;
 
   std::optional<std::string> LocationURL() const override { return locationURL; }

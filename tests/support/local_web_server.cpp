@@ -51,8 +51,8 @@ int LocalWebServer::RequestCount(const std::string& path) const {
   return static_cast<int>(std::count(requests_.begin(), requests_.end(), path));
 }
 
-void LocalWebServer::Handle(SoupServer*, SoupServerMessage* message, const char* path,
-                            GHashTable*, void* data) {
+void LocalWebServer::Handle(SoupServer*, SoupServerMessage* message, const char* path, GHashTable*,
+                            void* data) {
   auto* self = static_cast<LocalWebServer*>(data);
   self->requests_.push_back(path);
   auto found = self->pages_.find(path);

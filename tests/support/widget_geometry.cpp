@@ -6,7 +6,8 @@ namespace tarravelle::test {
 
 std::pair<double, double> PutPosition(Gtk::Fixed& fixed, Gtk::Widget& child) {
   GtkLayoutManager* layout = gtk_widget_get_layout_manager(GTK_WIDGET(fixed.gobj()));
-  auto* layoutChild = GTK_FIXED_LAYOUT_CHILD(gtk_layout_manager_get_layout_child(layout, child.gobj()));
+  auto* layoutChild =
+      GTK_FIXED_LAYOUT_CHILD(gtk_layout_manager_get_layout_child(layout, child.gobj()));
   float x = 0, y = 0;
   gsk_transform_to_translate(gtk_fixed_layout_child_get_transform(layoutChild), &x, &y);
   return {x, y};

@@ -10,7 +10,8 @@ namespace tarravelle::test {
 std::pair<double, double> PutPosition(Gtk::Fixed& fixed, Gtk::Widget& child);
 // Where a widget is drawn, relative to another, in pixels (once laid out).
 std::pair<double, double> DrawnPosition(Gtk::Widget& widget, Gtk::Widget& relativeTo);
-// Puts the focus into the field and sends "activate" the way Enter in the field does, through its inner text widget.
+// Puts the focus into the field and sends "activate" the way Enter in the field does, through its
+// inner text widget.
 void PressEnterIn(Gtk::Widget& editable);
 
 }  // namespace tarravelle::test
