@@ -36,8 +36,8 @@ int main(int, char* argv[]) {
     // The program ends only through Program::End, never because no window happens to be open
     // while the splash hands over.
     app->hold();
-    running.session = std::make_unique<WebEngineSession>(
-        Glib::build_filename(Glib::get_user_data_dir(), "tarravelle"));
+    const std::string dataFolder = Glib::build_filename(Glib::get_user_data_dir(), "tarravelle");
+    running.session = std::make_unique<WebEngineSession>(dataFolder);
     Services services{
         .settings = SettingsStore(SettingsStore::DefaultPath()),
         .folder = ProgramFolder::OfRunningProgram(),
@@ -47,6 +47,7 @@ int main(int, char* argv[]) {
             [&] {
               return MakeWebKitEngine(*running.session, running.program->services().settings);
             },
+        .dataFolder = dataFolder,
     };
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },

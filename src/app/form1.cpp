@@ -22,6 +22,7 @@
 #include "browse/popup_switch.h"
 #include "browse/search_bar.h"
 #include "browse/status_line.h"
+#include "favorites/favorites_menu.h"
 #include "platform/accessible_label.h"
 
 namespace tarravelle {
@@ -71,6 +72,7 @@ Form1::Form1(Program& program)
   statusLine_ = std::make_unique<StatusLine>(*this);
   popupSwitch_ = std::make_unique<PopupSwitch>(*this);
   searchBar_ = std::make_unique<SearchBar>(*this);
+  favoritesMenu_ = std::make_unique<FavoritesMenu>(*this, program);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(

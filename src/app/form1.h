@@ -26,6 +26,7 @@ class AddressBar;
 class StatusLine;
 class PopupSwitch;
 class SearchBar;
+class FavoritesMenu;
 
 // The controls of a main window, named as the rest of the program knows them.
 struct Form1Controls {
@@ -84,6 +85,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   StatusLine& statusLine() { return *statusLine_; }
   PopupSwitch& popupSwitch() { return *popupSwitch_; }
   SearchBar& searchBar() { return *searchBar_; }
+  FavoritesMenu& favoritesMenu() { return *favoritesMenu_; }
 
  private:
   void BuildControls();
@@ -105,6 +107,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<StatusLine> statusLine_;
   std::unique_ptr<PopupSwitch> popupSwitch_;
   std::unique_ptr<SearchBar> searchBar_;
+  std::unique_ptr<FavoritesMenu> favoritesMenu_;
 };
 
 }  // namespace tarravelle

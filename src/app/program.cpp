@@ -1,6 +1,10 @@
 #include "app/program.h"
 
+#include <glib.h>
+#include <glibmm/main.h>
+
 #include "app/form1.h"
+#include "favorites/fav_dialog.h"
 
 namespace tarravelle {
 
@@ -8,7 +12,26 @@ Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
                  std::function<void()> quit)
     : services_(std::move(services)), adopt_(std::move(adopt)), quit_(std::move(quit)) {}
 
-Program::~Program() = default;
+Program::~Program() { unloadIdle_.disconnect(); }
+
+frmFav& Program::LoadFavoritesDialog() {
+  if (!favorites_) {
+    favorites_ = std::make_unique<frmFav>(*this);
+    adopt_(*favorites_);
+  }
+  return *favorites_;
+}
+
+void Program::UnloadFavoritesDialog() {
+  if (!favorites_) return;
+  favorites_->hide();
+  unloading_ = std::move(favorites_);
+  unloadIdle_.disconnect();
+  unloadIdle_ = Glib::signal_idle().connect([this] {
+    unloading_.reset();
+    return false;
+  });
+}
 
 Form1& Program::ShowNewMainWindow() {
   auto& form = *windows_.emplace_back(std::make_unique<Form1>(*this));
@@ -23,6 +46,12 @@ Form1* Program::FirstWindow() const { return windows_.empty() ? nullptr : window
 void Program::End() {
   if (ended_) return;
   ended_ = true;
+  if (favorites_ && favorites_->Dirty()) {
+    if (auto reason = favorites_->Save()) {
+      g_warning("favourites not saved to %s: %s", favorites_->FilePath().c_str(), reason->c_str());
+    }
+  }
+  if (favorites_) favorites_->hide();
   for (auto& window : windows_) window->hide();
   quit_();
 }

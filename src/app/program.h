@@ -1,7 +1,10 @@
 #pragma once
 
+#include <sigc++/connection.h>
+
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/browser_engine.h"
@@ -17,6 +20,7 @@ class Window;
 namespace tarravelle {
 
 class Form1;
+class frmFav;
 
 using EngineFactory = std::function<std::unique_ptr<BrowserEngine>()>;
 
@@ -28,6 +32,8 @@ struct Services {
   Prompts& prompts;
   Shell* shell = nullptr;  // none until outside programs can be started
   EngineFactory makeEngine;
+  // The program's own data folder ($XDG_DATA_HOME/tarravelle).
+  std::string dataFolder;
 };
 
 // The program: every main window, which one came first, and the end of the run.
@@ -50,7 +56,15 @@ class Program {
   // Gives a window of the program (a dialog, the splash) to the application.
   void Adopt(Gtk::Window& window) { adopt_(window); }
 
-  // Ends the program at once: every window disappears and no further handler runs.
+  // The favourites dialog while it is loaded, or null.
+  frmFav* FavoritesDialog() const { return favorites_.get(); }
+  // The favourites dialog, loaded (reading its file) when it is not.
+  frmFav& LoadFavoritesDialog();
+  // Discards the dialog and its list; the next reference loads it again.
+  void UnloadFavoritesDialog();
+
+  // Ends the program at once: every window disappears and no further handler runs. Favourites
+  // that the dialog holds unsaved are saved first.
   void End();
   bool Ended() const { return ended_; }
 
@@ -59,6 +73,9 @@ class Program {
   std::function<void(Gtk::Window&)> adopt_;
   std::function<void()> quit_;
   std::vector<std::unique_ptr<Form1>> windows_;
+  std::unique_ptr<frmFav> favorites_;
+  std::unique_ptr<frmFav> unloading_;  // deleted once its own handler has returned
+  sigc::connection unloadIdle_;
   bool ended_ = false;
 };
 

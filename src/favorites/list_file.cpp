@@ -4,8 +4,6 @@
 #include <glib/gstdio.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
 
 namespace tarravelle {
 namespace {
@@ -40,10 +38,11 @@ std::string Windows1252ToUtf8(const std::string& bytes) {
 }
 
 bool LoadListFromFile(std::vector<std::string>& list, const std::string& path, bool clearFirst) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) return false;
+  gchar* data = nullptr;
+  gsize length = 0;
+  if (!g_file_get_contents(path.c_str(), &data, &length, nullptr)) return false;
+  std::string content(data, length);
+  g_free(data);
   if (!g_utf8_validate(content.data(), static_cast<gssize>(content.size()), nullptr)) {
     content = Windows1252ToUtf8(content);
   }
@@ -57,9 +56,9 @@ bool LoadListFromFile(std::vector<std::string>& list, const std::string& path, b
       break;
     }
     list.push_back(content.substr(start, end - start));
-    start = end + ((content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n')
-                       ? 2
-                       : 1);
+    start =
+        end +
+        ((content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n') ? 2 : 1);
   }
   return true;
 }
@@ -70,11 +69,11 @@ std::optional<std::string> SaveListToFile(const std::vector<std::string>& list,
   std::string content;
   for (const auto& item : list) content += item + "\r\n";
   GError* error = nullptr;
-  const gboolean written = g_file_set_contents_full(
-      path.c_str(), content.data(), static_cast<gssize>(content.size()),
-      static_cast<GFileSetContentsFlags>(G_FILE_SET_CONTENTS_CONSISTENT |
-                                         G_FILE_SET_CONTENTS_DURABLE),
-      0644, &error);
+  const gboolean written =
+      g_file_set_contents_full(path.c_str(), content.data(), static_cast<gssize>(content.size()),
+                               static_cast<GFileSetContentsFlags>(G_FILE_SET_CONTENTS_CONSISTENT |
+                                                                  G_FILE_SET_CONTENTS_DURABLE),
+                               0644, &error);
   if (written) return std::nullopt;
   std::string reason = error->message;
   g_error_free(error);

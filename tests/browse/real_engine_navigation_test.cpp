@@ -23,6 +23,7 @@ class RealEngineWindowTest : public testing::Test {
         .prompts = prompts_,
         .shell = nullptr,
         .makeEngine = [this] { return MakeWebKitEngine(session_, program_->services().settings); },
+        .dataFolder = dir_.File("data"),
     };
     program_ = std::make_unique<Program>(
         std::move(services), [](Gtk::Window&) {}, [] {});

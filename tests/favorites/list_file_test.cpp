@@ -44,8 +44,7 @@ TEST(LoadListFromFile, ReadsOneItemPerLineWhateverTheLineEnds) {
 TEST(LoadListFromFile, CommasQuotesAndBlanksStayInOneItem) {
   test::TempDir dir;
   Items list;
-  ASSERT_TRUE(
-      LoadListFromFile(list, dir.Write("f", "a, \"quoted\", b\r\n  spaced  \r\n"), true));
+  ASSERT_TRUE(LoadListFromFile(list, dir.Write("f", "a, \"quoted\", b\r\n  spaced  \r\n"), true));
   EXPECT_EQ(list, (Items{"a, \"quoted\", b", "  spaced  "}));
 }
 
@@ -105,7 +104,8 @@ TEST(SaveListToFile, AFileInTheWayOfTheFolderFailsWithoutTouchingIt) {
 }
 
 TEST(ItemIds, MeasureItemsAndLists) {
-  const std::uint8_t one[] = {20, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0};
+  const std::uint8_t one[] = {20, 0,  1,  2,  3,  4,  5,  6,  7,  8, 9,
+                              10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0};
   EXPECT_EQ(ItemIdSize(one), 20);
   EXPECT_EQ(NextItemId(one), one + 20);
   EXPECT_EQ(ItemIdListSize(one), 22);

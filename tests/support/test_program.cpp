@@ -20,6 +20,7 @@ TestProgram::TestProgram(const std::string& settings) {
             engines_.push_back(engine.get());
             return engine;
           },
+      .dataFolder = dir.File("data"),
   };
   program_ = std::make_unique<Program>(
       std::move(services), [](Gtk::Window&) {}, [this] { ++quits; });

@@ -1,0 +1,57 @@
+#include "platform/window_manager.h"
+
+#include <gtkmm/native.h>
+#include <gtkmm/window.h>
+
+// Xlib's macros clash with gtkmm's names, so it comes after every gtkmm header.
+#include <X11/Xatom.h>
+#include <gdk/x11/gdkx.h>
+
+namespace tarravelle {
+namespace {
+
+constexpr long kNetWmStateAdd = 1;
+
+void SetAbove(Gtk::Window& window) {
+  GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(window.gobj()));
+  if (!surface || !GDK_IS_X11_SURFACE(surface)) return;
+  GdkDisplay* gdkDisplay = gdk_surface_get_display(surface);
+  Display* display = gdk_x11_display_get_xdisplay(gdkDisplay);
+  const Window xid = gdk_x11_surface_get_xid(surface);
+  Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+  Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
+  if (!window.get_mapped()) {
+    // Before mapping, the window states its own wishes.
+    XChangeProperty(display, xid, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&above), 1);
+    return;
+  }
+  // Once mapped, the window manager is asked.
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = xid;
+  event.xclient.message_type = state;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = kNetWmStateAdd;
+  event.xclient.data.l[1] = static_cast<long>(above);
+  event.xclient.data.l[3] = 1;  // a normal application
+  XSendEvent(display, DefaultRootWindow(display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+  XFlush(display);
+}
+
+}  // namespace
+
+bool MakeTopmost(Gtk::Window& window) {
+  GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window.gobj()));
+  if (!GDK_IS_X11_DISPLAY(display)) return false;
+  if (window.get_realized()) {
+    SetAbove(window);
+  } else {
+    window.signal_realize().connect([&window] { SetAbove(window); });
+  }
+  window.signal_map().connect([&window] { SetAbove(window); });
+  return true;
+}
+
+}  // namespace tarravelle

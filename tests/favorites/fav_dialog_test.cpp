@@ -1,0 +1,209 @@
+// The favourites dialog and the Favorites menu, with fake prompts and engines.
+#include "favorites/fav_dialog.h"
+
+#include <glib/gstdio.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "favorites/favorites_menu.h"
+#include "support/main_loop.h"
+#include "support/test_program.h"
+
+namespace tarravelle {
+namespace {
+
+using Items = std::vector<std::string>;
+
+class FavoritesTest : public testing::Test {
+ protected:
+  FavoritesTest() : form_(test_.ShowMainWindow()) { test_.Page().calls.clear(); }
+
+  std::string FavPath() const { return test_.folder() + "/fav.Dat"; }
+  void WriteFav(const std::string& content) {
+    std::ofstream(FavPath(), std::ios::binary) << content;
+  }
+  std::string ReadFav() const {
+    std::ifstream file(FavPath(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+  bool FavExists() const { return g_file_test(FavPath().c_str(), G_FILE_TEST_EXISTS); }
+  void Add(const std::string& addressBar) {
+    form_.cboURL.get_entry()->set_text(addressBar);
+    form_.Menu("mnuFavoritesAddFavorites").Click();
+  }
+  frmFav& Show() {
+    form_.Menu("mnuFavoritesShowFavorites").Click();
+    return *test_.program().FavoritesDialog();
+  }
+
+  test::TestProgram test_;
+  Form1& form_;
+};
+
+TEST_F(FavoritesTest, ShowLoadsTheDialogOnFirstReferenceFromTheFile) {
+  WriteFav("one.example\r\ntwo.example\r\n");
+  EXPECT_EQ(test_.program().FavoritesDialog(), nullptr);
+  frmFav& dialog = Show();
+  EXPECT_TRUE(dialog.get_visible());
+  EXPECT_EQ(dialog.Items(), (Items{"one.example", "two.example"}));
+  EXPECT_FALSE(dialog.cmdGoToFav.get_sensitive());
+  EXPECT_FALSE(dialog.get_decorated());
+  EXPECT_EQ(std::string(dialog.get_title()), "Form2");
+  EXPECT_EQ(dialog.FilePath(), FavPath());
+}
+
+TEST_F(FavoritesTest, AddAppendsTheAddressBarTextAfterTheStoredItemsWithoutShowingOrSaving) {
+  WriteFav("stored.example\r\n");
+  Add("www.example.org");
+  Add("www.example.org");
+  Add("   ");
+  frmFav* dialog = test_.program().FavoritesDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->get_visible());
+  EXPECT_EQ(dialog->Items(),
+            (Items{"stored.example", "www.example.org", "www.example.org", "   "}));
+  EXPECT_EQ(ReadFav(), "stored.example\r\n");
+  EXPECT_TRUE(test_.prompts.asked.empty());
+}
+
+TEST_F(FavoritesTest, AddWithAnEmptyAddressBarAsksForTheAddress) {
+  test_.prompts.inputAnswers = {std::string("news.example"), std::nullopt, std::string(""),
+                                std::string("www.")};
+  for (int i = 0; i < 4; ++i) Add("");
+  ASSERT_EQ(test_.prompts.asked.size(), 4u);
+  EXPECT_EQ(test_.prompts.asked[0].kind, "InputBox");
+  EXPECT_EQ(test_.prompts.asked[0].text, "Enter website you wish to add to favorites");
+  EXPECT_EQ(test_.prompts.asked[0].title, "Add");
+  EXPECT_EQ(test_.prompts.asked[0].initial, "www.");
+  EXPECT_EQ(test_.program().FavoritesDialog()->Items(), (Items{"news.example", "www."}));
+}
+
+TEST_F(FavoritesTest, GoToUrlLoadsTheSelectedItemInTheFirstWindowAndHidesTheDialog) {
+  WriteFav("a.example\r\nhttps://b.example/x y\r\n");
+  Form1& second = test_.ShowMainWindow();
+  second.Menu("mnuFavoritesShowFavorites").Click();
+  frmFav& dialog = *test_.program().FavoritesDialog();
+  dialog.SetListIndex(1);
+  EXPECT_TRUE(dialog.cmdGoToFav.get_sensitive());
+  dialog.cmdGoToFav.activate();
+  ASSERT_TRUE(test::PumpUntil([&] { return !dialog.get_visible(); }, 3000));
+  EXPECT_EQ(test_.Page(0).calls, Items{"Navigate(https://b.example/x y)"});
+  EXPECT_EQ(std::string(form_.cboURL.get_entry()->get_text()), "https://b.example/x y");
+  EXPECT_EQ(form_.cboURL.get_model()->children().size(), 0u);
+  EXPECT_FALSE(form_.cmdBack.get_sensitive());
+  EXPECT_TRUE(test_.Page(1).calls.empty() || test_.Page(1).calls == Items{"Navigate()"});
+  EXPECT_EQ(std::string(second.cboURL.get_entry()->get_text()), "");
+  EXPECT_NE(test_.program().FavoritesDialog(), nullptr);  // hidden, still loaded
+}
+
+TEST_F(FavoritesTest, GoToUrlWithoutASelectionDoesNothing) {
+  WriteFav("a.example\r\n");
+  frmFav& dialog = Show();
+  dialog.SetListIndex(0);
+  dialog.cmdRemove_Click();
+  EXPECT_TRUE(dialog.cmdGoToFav.get_sensitive());
+  dialog.cmdGoToFav_Click();
+  EXPECT_TRUE(dialog.get_visible());
+  EXPECT_TRUE(test_.Page().calls.empty());
+}
+
+TEST_F(FavoritesTest, DoubleClickOpensLikeGoToUrl) {
+  WriteFav("a.example\r\nb.example\r\n");
+  frmFav& dialog = Show();
+  dialog.SetListIndex(0);
+  dialog.List1.get_row_at_index(0)->activate();
+  EXPECT_EQ(test_.Page().calls, Items{"Navigate(a.example)"});
+  EXPECT_FALSE(dialog.get_visible());
+}
+
+TEST_F(FavoritesTest, ShowAfterGoKeepsTheListInMemoryWithoutRereadingTheFile) {
+  WriteFav("a.example\r\n");
+  frmFav& dialog = Show();
+  Add("unsaved.example");
+  dialog.SetListIndex(0);
+  dialog.cmdGoToFav_Click();
+  WriteFav("changed.example\r\n");
+  EXPECT_EQ(&Show(), &dialog);
+  EXPECT_TRUE(dialog.get_visible());
+  EXPECT_EQ(dialog.Items(), (Items{"a.example", "unsaved.example"}));
+}
+
+TEST_F(FavoritesTest, RemoveTakesTheSelectedItemOnlyAndDoesNotSave) {
+  WriteFav("a\r\nb\r\nc\r\n");
+  frmFav& dialog = Show();
+  dialog.cmdRemove_Click();  // nothing selected
+  EXPECT_EQ(dialog.Items(), (Items{"a", "b", "c"}));
+  dialog.SetListIndex(1);
+  dialog.cmdRemove.activate();
+  test::PumpFor(50);
+  ASSERT_TRUE(test::PumpUntil([&] { return dialog.Items().size() == 2; }, 3000));
+  EXPECT_EQ(dialog.Items(), (Items{"a", "c"}));
+  EXPECT_EQ(dialog.ListIndex(), -1);
+  EXPECT_EQ(ReadFav(), "a\r\nb\r\nc\r\n");
+}
+
+TEST_F(FavoritesTest, CloseSavesTheListAndUnloadsTheDialog) {
+  WriteFav("a\r\n");
+  frmFav& dialog = Show();
+  Add("b, \"quoted\"");
+  dialog.cmdClose_Click();
+  EXPECT_EQ(ReadFav(), "a\r\nb, \"quoted\"\r\n");
+  EXPECT_EQ(test_.program().FavoritesDialog(), nullptr);
+  test::PumpFor(50);
+  EXPECT_EQ(Show().Items(), (Items{"a", "b, \"quoted\""}));
+}
+
+TEST_F(FavoritesTest, ClosingAnEmptyListCreatesNoFileButEmptiesAnExistingOne) {
+  Show().cmdClose_Click();
+  EXPECT_FALSE(FavExists());
+
+  WriteFav("gone\r\n");
+  frmFav& dialog = Show();
+  dialog.SetListIndex(0);
+  dialog.cmdRemove_Click();
+  dialog.cmdClose_Click();
+  EXPECT_EQ(ReadFav(), "");
+  EXPECT_TRUE(Show().Items().empty());
+}
+
+TEST_F(FavoritesTest, FailedSaveNamesTheFileAndKeepsTheDialogWithItsList) {
+  // A folder where fav.Dat should be cannot be replaced by a file.
+  g_mkdir(FavPath().c_str(), 0700);
+  frmFav& dialog = Show();
+  Add("precious.example");
+  dialog.cmdClose_Click();
+  ASSERT_EQ(test_.prompts.asked.size(), 1u);
+  EXPECT_EQ(test_.prompts.asked[0].kind, "MsgBox");
+  EXPECT_NE(test_.prompts.asked[0].text.find(FavPath()), std::string::npos);
+  EXPECT_GT(test_.prompts.asked[0].text.size(), FavPath().size() + 40);
+  EXPECT_EQ(test_.program().FavoritesDialog(), &dialog);
+  EXPECT_EQ(dialog.Items(), Items{"precious.example"});
+  EXPECT_TRUE(dialog.Dirty());
+}
+
+TEST_F(FavoritesTest, EndingTheProgramSavesUnsavedFavouritesFirst) {
+  WriteFav("a\r\n");
+  Add("added.example");
+  form_.Menu("mnuFileClose").Click();
+  EXPECT_EQ(test_.quits, 1);
+  EXPECT_EQ(ReadFav(), "a\r\nadded.example\r\n");
+}
+
+TEST_F(FavoritesTest, EndingWithoutChangesLeavesTheFileAlone) {
+  WriteFav("a\n");  // not in the form the program writes
+  Show();
+  form_.close();
+  EXPECT_EQ(test_.quits, 1);
+  EXPECT_EQ(ReadFav(), "a\n");
+}
+
+TEST(FavoritesFilePath, ProgramFolderWhenWritableDataFolderOtherwise) {
+  test::TempDir dir;
+  EXPECT_EQ(FavoritesFilePath(dir.Path(), "/data"), dir.Path() + "/fav.Dat");
+  EXPECT_EQ(FavoritesFilePath(dir.File("missing"), "/data"), "/data/fav.Dat");
+}
+
+}  // namespace
+}  // namespace tarravelle
