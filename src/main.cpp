@@ -11,6 +11,8 @@
 #include "app/program_resources.h"
 #include "dialogs/splash.h"
 #include "platform/gtk_prompts.h"
+#include "platform/history_store.h"
+#include "platform/special_folders.h"
 #include "platform/webkit_engine.h"
 
 namespace {
@@ -18,6 +20,8 @@ namespace {
 struct Running {
   tarravelle::GtkPrompts prompts;
   std::unique_ptr<tarravelle::WebEngineSession> session;
+  std::unique_ptr<tarravelle::DesktopSpecialFolders> folders;
+  std::unique_ptr<tarravelle::HistoryStore> history;
   std::unique_ptr<tarravelle::Program> program;
   std::unique_ptr<tarravelle::frmSplash> splash;
 };
@@ -38,6 +42,8 @@ int main(int, char* argv[]) {
     app->hold();
     const std::string dataFolder = Glib::build_filename(Glib::get_user_data_dir(), "tarravelle");
     running.session = std::make_unique<WebEngineSession>(dataFolder);
+    running.folders = std::make_unique<DesktopSpecialFolders>(dataFolder);
+    running.history = std::make_unique<HistoryStore>(running.folders->HistoryDatabase());
     Services services{
         .settings = SettingsStore(SettingsStore::DefaultPath()),
         .folder = ProgramFolder::OfRunningProgram(),
@@ -45,9 +51,11 @@ int main(int, char* argv[]) {
         .shell = nullptr,
         .makeEngine =
             [&] {
-              return MakeWebKitEngine(*running.session, running.program->services().settings);
+              return MakeWebKitEngine(*running.session, running.program->services().settings,
+                                      running.history.get());
             },
         .dataFolder = dataFolder,
+        .specialFolders = running.folders.get(),
     };
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },

@@ -23,6 +23,7 @@
 #include "browse/search_bar.h"
 #include "browse/status_line.h"
 #include "favorites/favorites_menu.h"
+#include "favorites/folder_pane.h"
 #include "platform/accessible_label.h"
 
 namespace tarravelle {
@@ -73,6 +74,7 @@ Form1::Form1(Program& program)
   popupSwitch_ = std::make_unique<PopupSwitch>(*this);
   searchBar_ = std::make_unique<SearchBar>(*this);
   favoritesMenu_ = std::make_unique<FavoritesMenu>(*this, program);
+  folderPane_ = std::make_unique<FolderPane>(*this, program.services().specialFolders);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(

@@ -27,6 +27,7 @@ class StatusLine;
 class PopupSwitch;
 class SearchBar;
 class FavoritesMenu;
+class FolderPane;
 
 // The controls of a main window, named as the rest of the program knows them.
 struct Form1Controls {
@@ -86,6 +87,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   PopupSwitch& popupSwitch() { return *popupSwitch_; }
   SearchBar& searchBar() { return *searchBar_; }
   FavoritesMenu& favoritesMenu() { return *favoritesMenu_; }
+  FolderPane& folderPane() { return *folderPane_; }
 
  private:
   void BuildControls();
@@ -108,6 +110,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<PopupSwitch> popupSwitch_;
   std::unique_ptr<SearchBar> searchBar_;
   std::unique_ptr<FavoritesMenu> favoritesMenu_;
+  std::unique_ptr<FolderPane> folderPane_;
 };
 
 }  // namespace tarravelle

@@ -12,6 +12,7 @@
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
+#include "platform/special_folders.h"
 
 namespace Gtk {
 class Window;
@@ -34,6 +35,7 @@ struct Services {
   EngineFactory makeEngine;
   // The program's own data folder ($XDG_DATA_HOME/tarravelle).
   std::string dataFolder;
+  SpecialFolders* specialFolders = nullptr;
 };
 
 // The program: every main window, which one came first, and the end of the run.

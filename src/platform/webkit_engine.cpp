@@ -7,8 +7,11 @@
 #include <list>
 
 #include "platform/address_fixup.h"
+#include "platform/folder_pages.h"
 #include "platform/gobject_ptr.h"
+#include "platform/history_store.h"
 #include "platform/settings_store.h"
+#include "platform/special_folders.h"
 
 namespace tarravelle {
 namespace {
@@ -69,7 +72,8 @@ class PopupWindow : public Gtk::Window {
 
 class WebKitEngine final : public BrowserEngine {
  public:
-  WebKitEngine(WebEngineSession& session, const SettingsStore& settings) : settings_(settings) {
+  WebKitEngine(WebEngineSession& session, const SettingsStore& settings, HistoryStore* history)
+      : settings_(settings), history_(history) {
     RegisterBuiltInScheme();
     view_ = WEBKIT_WEB_VIEW(
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
@@ -105,7 +109,25 @@ class WebKitEngine final : public BrowserEngine {
     return true;
   }
 
-  bool Navigate2(const std::vector<std::uint8_t>&) override { return false; }
+  // Shows the folder that the list names as a page of links.
+  bool Navigate2(const std::vector<std::uint8_t>& itemIdList) override {
+    const auto folder = DecodeShellFolder(itemIdList);
+    if (!folder) return false;
+    std::string html;
+    if (folder->kind == "favorites") {
+      html = FavoritesPage(ReadFavoritesFolder(folder->path));
+    } else if (folder->kind == "history") {
+      HistoryStore history(folder->path);
+      GDateTime* now = g_date_time_new_now_local();
+      html = HistoryPage(history.Recent(500), now);
+      g_date_time_unref(now);
+    } else {
+      return false;
+    }
+    const std::string base = "tarravelle://" + folder->kind + "/";
+    webkit_web_view_load_html(view_, html.c_str(), base.c_str());
+    return true;
+  }
 
   bool GoBack() override {
     if (!webkit_web_view_can_go_back(view_)) return false;
@@ -191,6 +213,8 @@ class WebKitEngine final : public BrowserEngine {
     switch (event) {
       case WEBKIT_LOAD_STARTED:
         self->loading_ = true;
+        self->loadFailed_ = false;
+        self->lastVisit_ = 0;
         self->lastProgress_ = -1;
         self->DownloadBegin.emit();
         self->StatusTextChange.emit("Opening page " + uri + "...");
@@ -205,6 +229,7 @@ class WebKitEngine final : public BrowserEngine {
         break;
       case WEBKIT_LOAD_FINISHED:
         self->loading_ = false;
+        self->RecordVisit(uri);
         self->ProgressChange.emit(-1, kProgressMax);
         self->DownloadComplete.emit();
         self->DocumentComplete.emit(EngineFrame{}, uri);
@@ -219,6 +244,7 @@ class WebKitEngine final : public BrowserEngine {
         g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
         g_error_matches(error, WEBKIT_POLICY_ERROR,
                         WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
+    self->loadFailed_ = true;
     if (!cancelled) {
       self->StatusTextChange.emit("Cannot open " + std::string(uri ? uri : "") + ": " +
                                   error->message);
@@ -239,7 +265,20 @@ class WebKitEngine final : public BrowserEngine {
   static void OnTitle(GObject*, GParamSpec*, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     const char* title = webkit_web_view_get_title(self->view_);
+    if (self->history_ && self->lastVisit_ && title && *title) {
+      self->history_->UpdateTitle(self->lastVisit_, title);
+    }
     self->TitleChange.emit(title ? title : "");
+  }
+
+  // Pages of the web and of files are history; the program's own pages are not.
+  void RecordVisit(const std::string& uri) {
+    if (!history_ || loadFailed_) return;
+    if (!(uri.starts_with("http://") || uri.starts_with("https://") || uri.starts_with("file:"))) {
+      return;
+    }
+    const char* title = webkit_web_view_get_title(view_);
+    lastVisit_ = history_->Record(uri, title ? title : "", g_get_real_time() / G_USEC_PER_SEC);
   }
 
   static void OnMouseTarget(WebKitWebView*, WebKitHitTestResult* hit, guint, gpointer data) {
@@ -254,6 +293,9 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   const SettingsStore& settings_;
+  HistoryStore* history_;
+  std::int64_t lastVisit_ = 0;
+  bool loadFailed_ = false;
   Gtk::Box holder_;
   WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive
   bool loading_ = false;
@@ -318,8 +360,9 @@ WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
 WebEngineSession::~WebEngineSession() { g_object_unref(session_); }
 
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,
-                                                const SettingsStore& settings) {
-  return std::make_unique<WebKitEngine>(session, settings);
+                                                const SettingsStore& settings,
+                                                HistoryStore* history) {
+  return std::make_unique<WebKitEngine>(session, settings, history);
 }
 
 }  // namespace tarravelle

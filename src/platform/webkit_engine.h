@@ -9,6 +9,7 @@
 namespace tarravelle {
 
 class SettingsStore;
+class HistoryStore;
 
 // The engine's network session: cookies, cache and site data, shared by every view of the
 // program. A session without a data folder keeps nothing on disk (tests use that).
@@ -31,8 +32,10 @@ class WebEngineSession {
 inline constexpr const char* kEngineSettingsApplication = "Tarravelle Engine";
 inline constexpr const char* kBuiltInStartPage = "tarravelle://start";
 
-// A BrowserEngine on a WebKitGTK web view.
+// A BrowserEngine on a WebKitGTK web view. With a history store, every completed top-level page
+// load is recorded there.
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,
-                                                const SettingsStore& settings);
+                                                const SettingsStore& settings,
+                                                HistoryStore* history = nullptr);
 
 }  // namespace tarravelle

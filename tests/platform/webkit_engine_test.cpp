@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
+#include "platform/history_store.h"
 #include "platform/settings_store.h"
+#include "platform/special_folders.h"
 #include "support/local_web_server.h"
 #include "support/main_loop.h"
 #include "support/temp_dir.h"
@@ -19,7 +21,8 @@ class WebKitEngineTest : public testing::Test {
   WebKitEngineTest()
       : session_(std::nullopt),
         settings_(dir_.File("settings.ini")),
-        engine_(MakeWebKitEngine(session_, settings_)) {
+        history_(dir_.File("history.sqlite")),
+        engine_(MakeWebKitEngine(session_, settings_, &history_)) {
     window_.set_default_size(640, 480);
     window_.set_child(engine_->Widget());
     window_.present();
@@ -70,6 +73,7 @@ class WebKitEngineTest : public testing::Test {
   test::LocalWebServer server_;
   WebEngineSession session_;
   SettingsStore settings_;
+  HistoryStore history_;
   Gtk::Window window_;
   std::unique_ptr<BrowserEngine> engine_;
   std::vector<std::string> log_;
@@ -191,6 +195,38 @@ TEST_F(WebKitEngineTest, AllowedScriptPopupOpensInAWindowOfItsOwn) {
   ASSERT_TRUE(test::PumpUntil([&] { return server_.RequestCount("/popup") == 1; }));
   // The pop-up's load is not the page view's: the engine's own address is unchanged.
   EXPECT_EQ(engine_->LocationURL(), server_.Url("/opener"));
+}
+
+TEST_F(WebKitEngineTest, CompletedPageLoadsAreRecordedInTheHistory) {
+  server_.AddPage("/kept", "<title>Kept page</title>");
+  Load(server_.Url("/kept"));
+  ASSERT_TRUE(test::PumpUntil([&] {
+    auto visits = history_.Recent(10);
+    return !visits.empty() && visits[0].title == "Kept page";
+  }));
+  EXPECT_EQ(history_.Recent(10)[0].url, server_.Url("/kept"));
+  // Neither a page that cannot be reached nor the program's own pages are history.
+  Load("http://127.0.0.1:1/");
+  WaitForNextDocument([&] { return engine_->GoHome(); });
+  EXPECT_EQ(history_.Recent(10).size(), 1u);
+}
+
+TEST_F(WebKitEngineTest, Navigate2ShowsTheNamedFolderAsAPageOfLinks) {
+  dir_.Write("Favorites/Example.url", "[InternetShortcut]\nURL=" + server_.Url("/fav") + "\n");
+  WaitForNextDocument([&] {
+    return engine_->Navigate2(EncodeShellFolder({"favorites", dir_.File("Favorites")}));
+  });
+  EXPECT_EQ(engine_->LocationURL(), "tarravelle://favorites/");
+  EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Favorites"; }));
+
+  WaitForNextDocument([&] {
+    return engine_->Navigate2(EncodeShellFolder({"history", dir_.File("history.sqlite")}));
+  });
+  EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "History"; }));
+
+  EXPECT_FALSE(engine_->Navigate2({}));
+  EXPECT_FALSE(engine_->Navigate2({4, 0, 'x', 'y', 0, 0}));
+  EXPECT_FALSE(engine_->Navigate2(EncodeShellFolder({"printers", "/"})));
 }
 
 TEST_F(WebKitEngineTest, DesignModeNeedsADocument) {

@@ -21,6 +21,7 @@ TestProgram::TestProgram(const std::string& settings) {
             return engine;
           },
       .dataFolder = dir.File("data"),
+      .specialFolders = &specialFolders,
   };
   program_ = std::make_unique<Program>(
       std::move(services), [](Gtk::Window&) {}, [this] { ++quits; });

@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "support/fake_engine.h"
 #include "support/fake_prompts.h"
+#include "support/fake_special_folders.h"
 #include "support/temp_dir.h"
 
 namespace tarravelle::test {
@@ -29,6 +30,7 @@ class TestProgram {
   FakeEngine& Pane(size_t window = 0) { return *engines_.at(2 * window + 1); }
 
   FakePrompts prompts;
+  FakeSpecialFolders specialFolders;
   int quits = 0;
   TempDir dir;
 

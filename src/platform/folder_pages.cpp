@@ -1,0 +1,133 @@
+#include "platform/folder_pages.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+namespace tarravelle {
+namespace {
+
+constexpr const char* kPageStyle =
+    "<style>body{background:#000;color:#0f0;font:13px 'Liberation Sans',sans-serif;"
+    "margin:6px}h1{font-size:15px;color:#80ff80;margin:4px 0 8px}h2{font-size:13px;"
+    "color:#80ff80;margin:10px 0 4px}a{color:#0f0;display:block;overflow:hidden;"
+    "text-overflow:ellipsis;white-space:nowrap;padding:1px 0}.time{color:#0a0;"
+    "margin-right:6px}p{color:#0a0}</style>";
+
+using DateTime = std::unique_ptr<GDateTime, decltype(&g_date_time_unref)>;
+
+// Addresses that a link in the pane may open; a script address would run in the pane's page.
+bool IsOpenable(const std::string& url) {
+  gchar* scheme = g_uri_parse_scheme(url.c_str());
+  const std::string name = scheme ? scheme : "";
+  g_free(scheme);
+  return name == "http" || name == "https" || name == "ftp" || name == "file";
+}
+
+std::string Link(const std::string& url, const std::string& text, const std::string& prefix = {}) {
+  return "<a href=\"" + HtmlEscape(url) + "\" target=\"_blank\" title=\"" + HtmlEscape(url) +
+         "\">" + prefix + HtmlEscape(text) + "</a>\n";
+}
+
+std::string Page(const std::string& title, const std::string& body) {
+  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + title + "</title>" +
+         kPageStyle + "</head><body><h1>" + title + "</h1>\n" + body + "</body></html>";
+}
+
+std::string Format(GDateTime* when, const char* format) {
+  gchar* text = g_date_time_format(when, format);
+  std::string result = text ? text : "";
+  g_free(text);
+  return result;
+}
+
+}  // namespace
+
+std::string HtmlEscape(const std::string& text) {
+  gchar* escaped = g_markup_escape_text(text.c_str(), static_cast<gssize>(text.size()));
+  std::string result = escaped;
+  g_free(escaped);
+  return result;
+}
+
+std::vector<FolderLink> ReadFavoritesFolder(const std::string& folder) {
+  std::vector<FolderLink> links;
+  std::error_code error;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+    const auto& path = it->path();
+    const std::string extension = path.extension().string();
+    const bool shortcut = extension == ".url" || extension == ".URL";
+    if (!shortcut && extension != ".desktop") continue;
+    GKeyFile* file = g_key_file_new();
+    if (g_key_file_load_from_file(file, path.c_str(), G_KEY_FILE_NONE, nullptr)) {
+      const char* group = shortcut ? "InternetShortcut" : "Desktop Entry";
+      gchar* url = g_key_file_get_string(file, group, "URL", nullptr);
+      gchar* type = shortcut ? nullptr : g_key_file_get_string(file, group, "Type", nullptr);
+      gchar* name =
+          shortcut ? nullptr : g_key_file_get_locale_string(file, group, "Name", nullptr, nullptr);
+      if (url && *url && (shortcut || (type && std::string(type) == "Link"))) {
+        links.push_back({name && *name ? name : path.stem().string(), url});
+      }
+      g_free(url);
+      g_free(type);
+      g_free(name);
+    }
+    g_key_file_free(file);
+  }
+  std::sort(links.begin(), links.end(), [](const FolderLink& a, const FolderLink& b) {
+    gchar* left = g_utf8_casefold(a.name.c_str(), -1);
+    gchar* right = g_utf8_casefold(b.name.c_str(), -1);
+    const bool before = g_utf8_collate(left, right) < 0;
+    g_free(left);
+    g_free(right);
+    return before;
+  });
+  return links;
+}
+
+std::string FavoritesPage(const std::vector<FolderLink>& links) {
+  std::string body;
+  for (const auto& link : links) {
+    if (IsOpenable(link.url)) body += Link(link.url, link.name);
+  }
+  if (body.empty()) body = "<p>No favourites yet.</p>\n";
+  return Page("Favorites", body);
+}
+
+std::string HistoryPage(const std::vector<Visit>& visits, GDateTime* now) {
+  DateTime today(g_date_time_new_local(g_date_time_get_year(now), g_date_time_get_month(now),
+                                       g_date_time_get_day_of_month(now), 0, 0, 0),
+                 g_date_time_unref);
+  std::string body;
+  std::string day;
+  for (const auto& visit : visits) {
+    if (!IsOpenable(visit.url)) continue;
+    DateTime when(g_date_time_new_from_unix_local(visit.time), g_date_time_unref);
+    if (!when) continue;
+    DateTime start(
+        g_date_time_new_local(g_date_time_get_year(when.get()), g_date_time_get_month(when.get()),
+                              g_date_time_get_day_of_month(when.get()), 0, 0, 0),
+        g_date_time_unref);
+    const GTimeSpan back = g_date_time_difference(today.get(), start.get());
+    std::string label;
+    if (back <= 0) {
+      label = "Today";
+    } else if (back <= G_TIME_SPAN_DAY + G_TIME_SPAN_HOUR) {  // a day of 25 hours at clock change
+      label = "Yesterday";
+    } else {
+      label = Format(when.get(), "%x");
+    }
+    if (label != day) {
+      day = label;
+      body += "<h2>" + HtmlEscape(label) + "</h2>\n";
+    }
+    const std::string text = visit.title.empty() ? visit.url : visit.title;
+    body += Link(visit.url, text,
+                 "<span class=\"time\">" + HtmlEscape(Format(when.get(), "%H:%M")) + "</span>");
+  }
+  if (body.empty()) body = "<p>No pages visited yet.</p>\n";
+  return Page("History", body);
+}
+
+}  // namespace tarravelle

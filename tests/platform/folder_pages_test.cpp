@@ -1,0 +1,125 @@
+#include "platform/folder_pages.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/history_store.h"
+#include "platform/special_folders.h"
+#include "support/temp_dir.h"
+
+namespace tarravelle {
+namespace {
+
+TEST(ShellFolderList, NamesItsFolderAndRejectsOtherLists) {
+  const auto bytes = EncodeShellFolder({"history", "/data/history.sqlite"});
+  ASSERT_GE(bytes.size(), 4u);
+  EXPECT_EQ(bytes[bytes.size() - 1], 0);
+  EXPECT_EQ(bytes[bytes.size() - 2], 0);
+  EXPECT_EQ(static_cast<size_t>(bytes[0] | (bytes[1] << 8)), bytes.size() - 2);
+  const auto folder = DecodeShellFolder(bytes);
+  ASSERT_TRUE(folder.has_value());
+  EXPECT_EQ(folder->kind, "history");
+  EXPECT_EQ(folder->path, "/data/history.sqlite");
+
+  EXPECT_EQ(DecodeShellFolder({}), std::nullopt);
+  EXPECT_EQ(DecodeShellFolder({0, 0}), std::nullopt);
+  EXPECT_EQ(DecodeShellFolder({200, 0, 1, 2, 0, 0}), std::nullopt);  // count past the end
+  EXPECT_EQ(DecodeShellFolder({6, 0, 'a', 'b', 'c', 'd', 0, 0}), std::nullopt);
+}
+
+TEST(DesktopSpecialFolders, KnowsFavouritesAndHistoryOnly) {
+  test::TempDir dir;
+  DesktopSpecialFolders folders(dir.Path());
+  auto favorites = folders.GetSpecialFolderLocation(kFavoritesFolder);
+  ASSERT_TRUE(favorites.has_value());
+  EXPECT_TRUE(g_file_test(folders.FavoritesFolder().c_str(), G_FILE_TEST_IS_DIR));
+  EXPECT_TRUE(folders.GetSpecialFolderLocation(kHistoryFolder).has_value());
+  EXPECT_FALSE(folders.GetSpecialFolderLocation(5).has_value());
+}
+
+TEST(FavoritesFolder, ReadsShortcutsAndLinksByName) {
+  test::TempDir dir;
+  dir.Write("Zeta.url", "[InternetShortcut]\nURL=https://zeta.example/\n");
+  dir.Write("news/alpha.URL", "[InternetShortcut]\r\nURL=http://alpha.example/?a=1&b=2\r\n");
+  dir.Write("beta.desktop",
+            "[Desktop Entry]\nType=Link\nName=Beta & Co\nURL=http://beta.example/\n");
+  dir.Write("app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=app\n");
+  dir.Write("broken.url", "no group here");
+  dir.Write("notes.txt", "URL=http://not.example/");
+  const auto links = ReadFavoritesFolder(dir.Path());
+  ASSERT_EQ(links.size(), 3u);
+  EXPECT_EQ(links[0].name, "alpha");
+  EXPECT_EQ(links[1].name, "Beta & Co");
+  EXPECT_EQ(links[2].name, "Zeta");
+  EXPECT_EQ(links[0].url, "http://alpha.example/?a=1&b=2");
+  EXPECT_TRUE(ReadFavoritesFolder(dir.File("missing")).empty());
+}
+
+TEST(FolderPages, LinksOpenInTheirOwnWindowEscapedAndOnlyForWebAddresses) {
+  const std::string page = FavoritesPage(
+      {{"<b>Bold</b>", "http://x.example/?a=1&b=\"2\""}, {"Script", "javascript:alert(1)"}});
+  EXPECT_NE(page.find("<title>Favorites</title>"), std::string::npos);
+  EXPECT_NE(page.find("href=\"http://x.example/?a=1&amp;b=&quot;2&quot;\" target=\"_blank\""),
+            std::string::npos);
+  EXPECT_NE(page.find("&lt;b&gt;Bold&lt;/b&gt;"), std::string::npos);
+  EXPECT_EQ(page.find("javascript:"), std::string::npos);
+  EXPECT_NE(FavoritesPage({}).find("No favourites yet."), std::string::npos);
+}
+
+TEST(FolderPages, HistoryIsGroupedByDayNewestFirst) {
+  GDateTime* now = g_date_time_new_local(2026, 12, 8, 10, 30, 0);
+  auto at = [](int day, int hour) {
+    GDateTime* when = g_date_time_new_local(2026, 12, day, hour, 5, 0);
+    const std::int64_t seconds = g_date_time_to_unix(when);
+    g_date_time_unref(when);
+    return seconds;
+  };
+  const std::vector<Visit> visits{{"http://today.example/", "Today's page", at(8, 9)},
+                                  {"http://early.example/", "", at(8, 0)},
+                                  {"http://yesterday.example/", "Yesterday's", at(7, 23)},
+                                  {"about:blank", "skipped", at(6, 12)},
+                                  {"http://older.example/", "Older", at(3, 12)}};
+  const std::string page = HistoryPage(visits, now);
+  g_date_time_unref(now);
+  const auto today = page.find("<h2>Today</h2>");
+  const auto yesterday = page.find("<h2>Yesterday</h2>");
+  const auto older = page.find("<h2>12/03/26</h2>");
+  ASSERT_NE(today, std::string::npos);
+  ASSERT_NE(yesterday, std::string::npos);
+  ASSERT_NE(older, std::string::npos);
+  EXPECT_LT(today, page.find("Today&apos;s page"));
+  EXPECT_LT(page.find("http://early.example/\">"), yesterday);  // untitled: named by address
+  EXPECT_LT(yesterday, page.find("Yesterday&apos;s"));
+  EXPECT_LT(yesterday, older);
+  EXPECT_EQ(page.find("skipped"), std::string::npos);
+  EXPECT_NE(page.find("09:05"), std::string::npos);
+}
+
+TEST(HistoryStore, RecordsVisitsNewestFirstAndTakesLateTitles) {
+  test::TempDir dir;
+  HistoryStore store(dir.File("sub/history.sqlite"));
+  ASSERT_TRUE(store.IsOpen());
+  const auto first = store.Record("http://a.example/", "", 100);
+  store.Record("http://b.example/", "B", 200);
+  ASSERT_NE(first, 0);
+  store.UpdateTitle(first, "A's title");
+  const auto visits = store.Recent(10);
+  ASSERT_EQ(visits.size(), 2u);
+  EXPECT_EQ(visits[0].url, "http://b.example/");
+  EXPECT_EQ(visits[1].title, "A's title");
+  EXPECT_EQ(store.Recent(1).size(), 1u);
+
+  // A second store on the same file sees the same history.
+  EXPECT_EQ(HistoryStore(dir.File("sub/history.sqlite")).Recent(10).size(), 2u);
+}
+
+TEST(HistoryStore, UnopenableDatabaseLeavesAnEmptyHistory) {
+  test::TempDir dir;
+  dir.Write("blocker", "a file where a folder should be");
+  HistoryStore store(dir.File("blocker/history.sqlite"));
+  EXPECT_FALSE(store.IsOpen());
+  EXPECT_EQ(store.Record("http://a.example/", "A", 1), 0);
+  EXPECT_TRUE(store.Recent(5).empty());
+}
+
+}  // namespace
+}  // namespace tarravelle
