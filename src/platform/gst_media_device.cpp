@@ -1,0 +1,253 @@
+#include "platform/gst_media_device.h"
+
+#include <gst/gst.h>
+
+#include <cmath>
+
+#include "platform/mci_command.h"
+
+namespace tarravelle {
+namespace {
+
+constexpr double kFramesPerSecondWithoutVideo = 25.0;
+
+enum class TimeFormat { Milliseconds, Frames };
+
+MciReply Error(int code) { return {code, {}}; }
+MciReply Done(std::string text = {}) { return {0, std::move(text)}; }
+
+}  // namespace
+
+struct GstMediaDevice::Device {
+  ~Device() {
+    if (busWatch) g_source_remove(busWatch);
+    if (playbin) {
+      gst_element_set_state(playbin, GST_STATE_NULL);
+      gst_object_unref(playbin);
+    }
+  }
+
+  std::int64_t ToUnits(gint64 ns) const {
+    if (ns < 0) return 0;
+    if (format == TimeFormat::Milliseconds) return ns / GST_MSECOND;
+    return static_cast<std::int64_t>(
+        std::floor(static_cast<double>(ns) * framesPerSecond / GST_SECOND));
+  }
+
+  gint64 FromUnits(long long units) const {
+    if (format == TimeFormat::Milliseconds) return units * GST_MSECOND;
+    return static_cast<gint64>(
+        std::llround(static_cast<double>(units) * GST_SECOND / framesPerSecond));
+  }
+
+  gint64 Duration() {
+    // Some parsers answer 0 while they do not know yet.
+    if (duration <= 0 && !gst_element_query_duration(playbin, GST_FORMAT_TIME, &duration)) {
+      duration = -1;
+    }
+    return duration > 0 ? duration : estimatedDuration;
+  }
+
+  // A stream without a length in its headers (an MP3 without a Xing or Info header) has none
+  // until it has been played a while; until then the file size and bit rate give one. A
+  // constant bit rate shows as equal least and greatest rates.
+  void EstimateDuration() {
+    gint64 bytes = 0;
+    GstTagList* tags = nullptr;
+    g_signal_emit_by_name(playbin, "get-audio-tags", 0, &tags);
+    if (!tags || !gst_element_query_duration(playbin, GST_FORMAT_BYTES, &bytes) || bytes <= 0) {
+      if (tags) gst_tag_list_unref(tags);
+      return;
+    }
+    guint least = 0, greatest = 0, average = 0;
+    gst_tag_list_get_uint(tags, GST_TAG_MINIMUM_BITRATE, &least);
+    gst_tag_list_get_uint(tags, GST_TAG_MAXIMUM_BITRATE, &greatest);
+    gst_tag_list_get_uint(tags, GST_TAG_BITRATE, &average);
+    gst_tag_list_unref(tags);
+    const guint rate = least > 0 && least == greatest ? least : average;
+    if (rate > 0)
+      estimatedDuration = gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, rate);
+  }
+
+  static gboolean OnBusMessage(GstBus*, GstMessage* message, gpointer data) {
+    auto* device = static_cast<Device*>(data);
+    switch (GST_MESSAGE_TYPE(message)) {
+      case GST_MESSAGE_EOS: device->ended = true; break;
+      case GST_MESSAGE_ERROR: {
+        GError* error = nullptr;
+        gst_message_parse_error(message, &error, nullptr);
+        g_warning("media playback: %s", error ? error->message : "unknown error");
+        g_clear_error(&error);
+        device->ended = true;
+        break;
+      }
+      case GST_MESSAGE_DURATION_CHANGED: device->duration = -1; break;
+      default: break;
+    }
+    return G_SOURCE_CONTINUE;
+  }
+
+  GstElement* playbin = nullptr;
+  guint busWatch = 0;
+  TimeFormat format = TimeFormat::Milliseconds;
+  double framesPerSecond = kFramesPerSecondWithoutVideo;
+  gint64 duration = -1;
+  gint64 estimatedDuration = -1;
+  bool ended = false;
+};
+
+GstMediaDevice::GstMediaDevice() : GstMediaDevice(Options{}) {}
+
+GstMediaDevice::GstMediaDevice(Options options) : options_(options) {
+  if (!gst_is_initialized()) gst_init(nullptr, nullptr);
+}
+
+GstMediaDevice::~GstMediaDevice() = default;
+
+MciReply GstMediaDevice::SendString(const std::string& text) {
+  const auto parsed = ParseMciCommand(text);
+  if (const int* code = std::get_if<int>(&parsed)) return Error(*code);
+  const auto& command = std::get<MciCommand>(parsed);
+  if (command.verb == "open") return Open(command.device, command.words);
+
+  auto found = devices_.find(command.device);
+  if (found == devices_.end()) return Error(mci::kInvalidDeviceName);
+  Device& device = *found->second;
+  const auto& words = command.words;
+  if (command.verb == "play") return Play(device, words);
+  if (command.verb == "set") return Set(device, words);
+  if (command.verb == "status") return Status(device, words);
+  if (!words.empty()) return Error(mci::kUnrecognizedKeyword);
+  if (command.verb == "pause" || command.verb == "stop") {
+    // Both halt where play is and keep the device open.
+    gst_element_set_state(device.playbin, GST_STATE_PAUSED);
+    return Done();
+  }
+  // close
+  devices_.erase(found);
+  return Done();
+}
+
+MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::string>& words) {
+  if (!words.empty() && (words.size() != 2 || words[0] != "type")) {
+    return Error(mci::kUnrecognizedKeyword);
+  }
+  if (words.size() == 2 && words[1] != "mpegvideo") return Error(mci::kCannotLoadDriver);
+  if (devices_.contains(name)) return Error(mci::kDeviceOpen);
+  if (!g_file_test(name.c_str(), G_FILE_TEST_IS_REGULAR)) return Error(mci::kFileNotFound);
+
+  GError* error = nullptr;
+  gchar* uri = g_filename_to_uri(name.c_str(), nullptr, &error);
+  if (!uri) {
+    g_clear_error(&error);
+    return Error(mci::kFileNotFound);
+  }
+  auto device = std::make_unique<Device>();
+  device->playbin = gst_element_factory_make("playbin", nullptr);
+  if (!device->playbin) {
+    g_free(uri);
+    return Error(mci::kInternal);
+  }
+  gst_object_ref_sink(device->playbin);
+  g_object_set(device->playbin, "uri", uri, nullptr);
+  g_free(uri);
+  if (options_.silent) {
+    GstElement* audio = gst_element_factory_make("fakesink", nullptr);
+    GstElement* video = gst_element_factory_make("fakesink", nullptr);
+    g_object_set(audio, "sync", TRUE, nullptr);
+    g_object_set(video, "sync", TRUE, nullptr);
+    g_object_set(device->playbin, "audio-sink", audio, "video-sink", video, nullptr);
+  }
+  GstBus* bus = gst_element_get_bus(device->playbin);
+  device->busWatch = gst_bus_add_watch(bus, &Device::OnBusMessage, device.get());
+  gst_object_unref(bus);
+
+  // The file is ready when it has prerolled: its length and frame rate are known from then on.
+  gst_element_set_state(device->playbin, GST_STATE_PAUSED);
+  GstState state = GST_STATE_NULL;
+  const GstStateChangeReturn ready =
+      gst_element_get_state(device->playbin, &state, nullptr,
+                            static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
+  if (ready != GST_STATE_CHANGE_SUCCESS && ready != GST_STATE_CHANGE_NO_PREROLL) {
+    return Error(mci::kInvalidFile);
+  }
+  gint videos = 0;
+  g_object_get(device->playbin, "n-video", &videos, nullptr);
+  if (videos > 0) {
+    GstPad* pad = nullptr;
+    g_signal_emit_by_name(device->playbin, "get-video-pad", 0, &pad);
+    if (pad) {
+      if (GstCaps* caps = gst_pad_get_current_caps(pad)) {
+        gint numerator = 0, denominator = 1;
+        if (gst_structure_get_fraction(gst_caps_get_structure(caps, 0), "framerate", &numerator,
+                                       &denominator) &&
+            numerator > 0 && denominator > 0) {
+          device->framesPerSecond = static_cast<double>(numerator) / denominator;
+        }
+        gst_caps_unref(caps);
+      }
+      gst_object_unref(pad);
+    }
+  }
+  if (device->Duration() <= 0) device->EstimateDuration();
+  devices_.emplace(name, std::move(device));
+  return Done();
+}
+
+MciReply GstMediaDevice::Play(Device& device, const std::vector<std::string>& words) {
+  if (!words.empty()) {
+    if (words[0] != "from") return Error(mci::kUnrecognizedKeyword);
+    if (words.size() < 2) return Error(mci::kMissingParameter);
+    if (words.size() > 2) return Error(mci::kUnrecognizedKeyword);
+    long long from = 0;
+    if (!ParseMciInteger(words[1], from)) return Error(mci::kBadInteger);
+    const gint64 duration = device.Duration();
+    if (from < 0 || (duration >= 0 && device.FromUnits(from) > duration)) {
+      return Error(mci::kOutOfRange);
+    }
+    if (!gst_element_seek_simple(
+            device.playbin, GST_FORMAT_TIME,
+            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+            device.FromUnits(from))) {
+      return Error(mci::kInternal);
+    }
+  } else if (device.ended) {
+    // At the end, play starts the file again.
+    gst_element_seek_simple(device.playbin, GST_FORMAT_TIME, GST_SEEK_FLAG_FLUSH, 0);
+  }
+  device.ended = false;
+  if (gst_element_set_state(device.playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+    return Error(mci::kInternal);
+  }
+  return Done();
+}
+
+MciReply GstMediaDevice::Set(Device& device, const std::vector<std::string>& words) {
+  if (words.size() < 2 || words[0] != "time" || words[1] != "format") {
+    return Error(words.empty() ? mci::kMissingParameter : mci::kUnrecognizedKeyword);
+  }
+  if (words.size() != 3)
+    return Error(words.size() < 3 ? mci::kMissingParameter : mci::kUnrecognizedKeyword);
+  if (words[2] == "ms" || words[2] == "milliseconds") {
+    device.format = TimeFormat::Milliseconds;
+  } else if (words[2] == "frames") {
+    device.format = TimeFormat::Frames;
+  } else {
+    return Error(mci::kBadTimeFormat);
+  }
+  return Done();
+}
+
+MciReply GstMediaDevice::Status(Device& device, const std::vector<std::string>& words) {
+  if (words.empty()) return Error(mci::kMissingParameter);
+  if (words.size() > 2 || (words.size() == 2 && words[1] != "wait")) {
+    return Error(mci::kUnrecognizedKeyword);
+  }
+  if (words[0] == "length") return Done(std::to_string(device.ToUnits(device.Duration())));
+  if (words[0] != "position") return Error(mci::kUnrecognizedKeyword);
+  gint64 position = 0;
+  if (!gst_element_query_position(device.playbin, GST_FORMAT_TIME, &position)) position = 0;
+  return Done(std::to_string(device.ToUnits(position)));
+}
+
+}  // namespace tarravelle

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "player/media_control.h"
+
+namespace tarravelle {
+
+// The media control device over GStreamer: every open device is a playbin named by the path it
+// was opened with. Lengths and positions are answered in milliseconds or in frames: a video
+// frame at the stream's own frame rate, or 1/25 s for a file without video.
+class GstMediaDevice : public MediaControlDevice {
+ public:
+  struct Options {
+    // Plays into fakesinks at the real pace instead of the screen and speakers (for tests).
+    bool silent = false;
+    // How long an open may wait for the file to be ready to play.
+    unsigned openTimeoutMs = 10000;
+  };
+
+  GstMediaDevice();
+  explicit GstMediaDevice(Options options);
+  ~GstMediaDevice() override;
+
+  MciReply SendString(const std::string& command) override;
+
+  struct Device;
+
+ private:
+  MciReply Open(const std::string& name, const std::vector<std::string>& words);
+  MciReply Play(Device& device, const std::vector<std::string>& words);
+  MciReply Set(Device& device, const std::vector<std::string>& words);
+  MciReply Status(Device& device, const std::vector<std::string>& words);
+
+  Options options_;
+  std::map<std::string, std::unique_ptr<Device>> devices_;
+};
+
+}  // namespace tarravelle
