@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarravelle {
+
+class MediaControlDevice;
+
+// The four labels the engine writes: the player's state and its three counters.
+class PlayerLabels {
+ public:
+  virtual ~PlayerLabels() = default;
+  virtual void SetCaption(const std::string& text) = 0;       // lblcaption
+  virtual void SetTotalTime(const std::string& text) = 0;     // lblTime
+  virtual void SetTotalFrames(const std::string& text) = 0;   // lblFrame
+  virtual void SetCurrentFrame(const std::string& text) = 0;  // lbl
+};
+
+// "mm:ss", or "h:mm:ss" from one hour on, of a count of milliseconds rounded to the nearest
+// second (an exact half to the even second).
+std::string FormatTime(std::int32_t milliseconds);
+// The number at the start of a reply, to the nearest whole number (half to even); nothing when
+// the reply does not start with one.
+std::optional<std::int32_t> LeadingNumber(std::string_view reply);
+
+// The media command engine: one loaded file and a playing flag for the whole program, and the
+// procedures that turn the player's buttons into media command strings.
+class MediaEngine {
+ public:
+  explicit MediaEngine(MediaControlDevice& device) : device_(device) {}
+
+  std::string MediaFile;  // the full path between double quotes; empty until a file is chosen
+  bool IsPlaying = false;
+  std::int32_t SkipSeconds = 5;
+  std::int32_t TotalFrames = 0;
+  std::int32_t TotalMs = 0;
+
+  void OpenMedia();
+  void PlayMedia(PlayerLabels& labels);
+  void PauseMedia(PlayerLabels& labels);
+  void StopMedia(PlayerLabels& labels);
+  void CloseMedia(PlayerLabels& labels);
+  void SkipForward();
+  void SkipBack();
+  void ReadTimeLength();
+  void ReadFrameLength();
+  void ShowProgress(PlayerLabels& labels);
+
+ private:
+  // Sends a command; the reply is cut to what a buffer of `bufferSize` characters holds.
+  std::string Send(const std::string& command, std::size_t bufferSize = 0);
+  void Skip(int direction);
+
+  MediaControlDevice& device_;
+};
+
+}  // namespace tarravelle
