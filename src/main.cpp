@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "app/program_resources.h"
 #include "dialogs/splash.h"
+#include "platform/gst_media_device.h"
 #include "platform/gtk_prompts.h"
 #include "platform/history_store.h"
 #include "platform/special_folders.h"
@@ -22,6 +23,7 @@ struct Running {
   std::unique_ptr<tarravelle::WebEngineSession> session;
   std::unique_ptr<tarravelle::DesktopSpecialFolders> folders;
   std::unique_ptr<tarravelle::HistoryStore> history;
+  std::unique_ptr<tarravelle::GstMediaDevice> media;
   std::unique_ptr<tarravelle::Program> program;
   std::unique_ptr<tarravelle::frmSplash> splash;
 };
@@ -44,6 +46,7 @@ int main(int, char* argv[]) {
     running.session = std::make_unique<WebEngineSession>(dataFolder);
     running.folders = std::make_unique<DesktopSpecialFolders>(dataFolder);
     running.history = std::make_unique<HistoryStore>(running.folders->HistoryDatabase());
+    running.media = std::make_unique<GstMediaDevice>();
     Services services{
         .settings = SettingsStore(SettingsStore::DefaultPath()),
         .folder = ProgramFolder::OfRunningProgram(),
@@ -56,6 +59,7 @@ int main(int, char* argv[]) {
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),
+        .mediaDevice = running.media.get(),
     };
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },

@@ -24,6 +24,7 @@
 #include "browse/status_line.h"
 #include "favorites/favorites_menu.h"
 #include "favorites/folder_pane.h"
+#include "player/player_panel.h"
 #include "platform/accessible_label.h"
 
 namespace tarravelle {
@@ -75,6 +76,7 @@ Form1::Form1(Program& program)
   searchBar_ = std::make_unique<SearchBar>(*this);
   favoritesMenu_ = std::make_unique<FavoritesMenu>(*this, program);
   folderPane_ = std::make_unique<FolderPane>(*this, program.services().specialFolders);
+  playerPanel_ = std::make_unique<PlayerPanel>(*this, program);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(

@@ -28,6 +28,7 @@ class PopupSwitch;
 class SearchBar;
 class FavoritesMenu;
 class FolderPane;
+class PlayerPanel;
 
 // The controls of a main window, named as the rest of the program knows them.
 struct Form1Controls {
@@ -88,6 +89,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   SearchBar& searchBar() { return *searchBar_; }
   FavoritesMenu& favoritesMenu() { return *favoritesMenu_; }
   FolderPane& folderPane() { return *folderPane_; }
+  PlayerPanel& playerPanel() { return *playerPanel_; }
 
  private:
   void BuildControls();
@@ -111,6 +113,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<SearchBar> searchBar_;
   std::unique_ptr<FavoritesMenu> favoritesMenu_;
   std::unique_ptr<FolderPane> folderPane_;
+  std::unique_ptr<PlayerPanel> playerPanel_;
 };
 
 }  // namespace tarravelle

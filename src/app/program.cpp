@@ -7,10 +7,25 @@
 #include "favorites/fav_dialog.h"
 
 namespace tarravelle {
+namespace {
+
+// Stands in when the program has no media device: every command is refused.
+class NoMediaDevice : public MediaControlDevice {
+ public:
+  MciReply SendString(const std::string&) override { return {mci::kCannotLoadDriver, {}}; }
+};
+
+}  // namespace
 
 Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
                  std::function<void()> quit)
-    : services_(std::move(services)), adopt_(std::move(adopt)), quit_(std::move(quit)) {}
+    : services_(std::move(services)), adopt_(std::move(adopt)), quit_(std::move(quit)) {
+  if (!services_.mediaDevice) {
+    noMediaDevice_ = std::make_unique<NoMediaDevice>();
+    services_.mediaDevice = noMediaDevice_.get();
+  }
+  media_ = std::make_unique<MediaEngine>(*services_.mediaDevice);
+}
 
 Program::~Program() { unloadIdle_.disconnect(); }
 

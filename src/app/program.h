@@ -13,6 +13,8 @@
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/special_folders.h"
+#include "player/media_control.h"
+#include "player/media_engine.h"
 
 namespace Gtk {
 class Window;
@@ -36,6 +38,8 @@ struct Services {
   // The program's own data folder ($XDG_DATA_HOME/tarravelle).
   std::string dataFolder;
   SpecialFolders* specialFolders = nullptr;
+  // The media control device; without one every media command is refused.
+  MediaControlDevice* mediaDevice = nullptr;
 };
 
 // The program: every main window, which one came first, and the end of the run.
@@ -49,6 +53,8 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   Services& services() { return services_; }
+  // The one media engine of the program, shared by every main window's player panel.
+  MediaEngine& Media() { return *media_; }
 
   // Creates a main window, runs its load step and shows it.
   Form1& ShowNewMainWindow();
@@ -72,6 +78,8 @@ class Program {
 
  private:
   Services services_;
+  std::unique_ptr<MediaControlDevice> noMediaDevice_;
+  std::unique_ptr<MediaEngine> media_;
   std::function<void(Gtk::Window&)> adopt_;
   std::function<void()> quit_;
   std::vector<std::unique_ptr<Form1>> windows_;

@@ -45,6 +45,7 @@ struct GstMediaDevice::Device {
     if (duration <= 0 && !gst_element_query_duration(playbin, GST_FORMAT_TIME, &duration)) {
       duration = -1;
     }
+    if (duration <= 0 && estimatedDuration < 0) EstimateDuration();
     return duration > 0 ? duration : estimatedDuration;
   }
 
@@ -189,7 +190,18 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
       gst_object_unref(pad);
     }
   }
-  if (device->Duration() <= 0) device->EstimateDuration();
+  if (device->Duration() <= 0) {
+    // The bit rate comes with the stream's tags, which may still be on their way.
+    GstBus* tagBus = gst_element_get_bus(device->playbin);
+    for (int tries = 0; tries < 10 && device->Duration() <= 0; ++tries) {
+      device->EstimateDuration();
+      if (device->Duration() > 0) break;
+      if (GstMessage* tag = gst_bus_timed_pop_filtered(tagBus, 50 * GST_MSECOND, GST_MESSAGE_TAG)) {
+        gst_message_unref(tag);
+      }
+    }
+    gst_object_unref(tagBus);
+  }
   devices_.emplace(name, std::move(device));
   return Done();
 }

@@ -3,6 +3,7 @@
 #include <gtkmm.h>
 
 #include "platform/accessible_label.h"
+#include "platform/file_filter.h"
 
 namespace tarravelle {
 namespace {
@@ -118,6 +119,46 @@ void GtkPrompts::InputBox(Gtk::Window* parent, const std::string& prompt, const 
   if (parent) window->set_transient_for(*parent);
   DeleteWhenHidden(window);
   window->present();
+}
+
+}  // namespace tarravelle
+
+namespace tarravelle {
+
+void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
+                                std::function<void(std::optional<std::string>)> answered) {
+  auto* dialog = new Gtk::FileChooserDialog("Open", Gtk::FileChooser::Action::OPEN);
+  dialog->set_modal(true);
+  if (parent) dialog->set_transient_for(*parent);
+  dialog->add_button("_Cancel", Gtk::ResponseType::CANCEL);
+  dialog->add_button("_Open", Gtk::ResponseType::ACCEPT);
+  dialog->set_default_response(Gtk::ResponseType::ACCEPT);
+  bool first = true;
+  for (const auto& filter : ParseFilterText(filterText)) {
+    auto gtkFilter = Gtk::FileFilter::create();
+    gtkFilter->set_name(filter.description);
+    for (const auto& pattern : filter.patterns) {
+      // "*.mp3" also finds "SONG.MP3".
+      if (pattern.starts_with("*.") && pattern.find_first_of("*?[", 2) == std::string::npos) {
+        gtkFilter->add_suffix(pattern.substr(2));
+      } else {
+        gtkFilter->add_pattern(pattern);
+      }
+    }
+    dialog->add_filter(gtkFilter);
+    if (first) dialog->set_filter(gtkFilter);
+    first = false;
+  }
+  dialog->signal_response().connect([dialog, answered](int response) {
+    std::optional<std::string> path;
+    if (response == static_cast<int>(Gtk::ResponseType::ACCEPT)) {
+      if (auto file = dialog->get_file()) path = file->get_path();
+    }
+    dialog->hide();
+    if (answered) answered(path);
+  });
+  DeleteWhenHidden(dialog);
+  dialog->present();
 }
 
 }  // namespace tarravelle

@@ -24,6 +24,11 @@ class Prompts {
                       MsgIcon icon, MsgButtons buttons,
                       std::function<void(MsgResult)> answered = {}) = 0;
 
+  // The open-file chooser with the filters of a "description|pattern|..." text, the first one
+  // chosen. `answered` gets the full path, or nothing when the person cancels.
+  virtual void ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
+                              std::function<void(std::optional<std::string>)> answered) = 0;
+
   // `answered` gets the text, or nothing when the person cancels.
   virtual void InputBox(Gtk::Window* parent, const std::string& prompt, const std::string& title,
                         const std::string& initial,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "player/media_engine.h"
 #include "support/main_loop.h"
 #include "support/temp_dir.h"
 #include "support/test_media.h"
@@ -149,6 +150,66 @@ TEST_F(GstMediaDeviceTest, MalformedCommandsAreAnsweredWithAnErrorAndNoEffect) {
             mci::kUnrecognizedKeyword);
   // None of it disturbed the device.
   EXPECT_EQ(Send("status " + mp3 + " position").text, "0");
+}
+
+struct Labels : PlayerLabels {
+  void SetCaption(const std::string& text) override { caption = text; }
+  void SetTotalTime(const std::string& text) override { time = text; }
+  void SetTotalFrames(const std::string& text) override { frames = text; }
+  void SetCurrentFrame(const std::string& text) override { current = text; }
+  std::string caption, time, frames, current;
+};
+
+TEST_F(GstMediaDeviceTest, EngineOnTheRealDevicePlaysSkipsAndCountsFrames) {
+  ASSERT_TRUE(haveMp3_);
+  MediaEngine engine(device_);
+  Labels labels;
+  engine.MediaFile = Quoted("tone 3s.mp3");
+  engine.OpenMedia();
+  engine.PlayMedia(labels);
+  engine.ReadTimeLength();
+  engine.ReadFrameLength();
+  engine.ShowProgress(labels);
+  EXPECT_EQ(labels.caption, "[ Playing ]");
+  EXPECT_EQ(labels.time, "Total Time: 00:03");
+  EXPECT_NEAR(engine.TotalFrames, 75, 3);
+  auto frame = [&] {
+    engine.ShowProgress(labels);
+    return std::stoi(labels.current.substr(std::string("Current Frm: ").size()));
+  };
+  ASSERT_TRUE(test::PumpUntil([&] { return frame() >= 5; }, 5000));
+  engine.SkipSeconds = 1;
+  const int before = frame();
+  engine.SkipForward();
+  ASSERT_TRUE(test::PumpUntil([&] { return frame() >= before + 20; }, 3000));
+  engine.SkipBack();
+  test::PumpFor(100);
+  EXPECT_LT(frame(), before + 20);
+  engine.PauseMedia(labels);
+  test::PumpFor(100);
+  const int held = frame();
+  test::PumpFor(300);
+  EXPECT_NEAR(frame(), held, 1);
+  EXPECT_EQ(labels.caption, "[ Paused ]");
+  engine.PlayMedia(labels);
+  engine.CloseMedia(labels);
+  EXPECT_EQ(labels.caption, "[ No Media ]");
+  EXPECT_EQ(labels.current, "Current Frm: ");
+}
+
+TEST_F(GstMediaDeviceTest, AFileThatIsNotMediaShowsPlayingWithZeroLengths) {
+  MediaEngine engine(device_);
+  Labels labels;
+  engine.MediaFile = Quoted("not media.mp3");
+  engine.OpenMedia();
+  engine.PlayMedia(labels);
+  engine.ReadTimeLength();
+  engine.ReadFrameLength();
+  engine.ShowProgress(labels);
+  EXPECT_EQ(labels.caption, "[ Playing ]");
+  EXPECT_EQ(labels.time, "Total Time: 00:00");
+  EXPECT_EQ(labels.frames, "Total Frm: 0");
+  EXPECT_EQ(labels.current, "Current Frm: ");
 }
 
 }  // namespace

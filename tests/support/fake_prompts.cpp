@@ -25,4 +25,15 @@ void FakePrompts::InputBox(Gtk::Window*, const std::string& prompt, const std::s
   if (answered) answered(answer);
 }
 
+void FakePrompts::ChooseOpenFile(Gtk::Window*, const std::string& filterText,
+                                 std::function<void(std::optional<std::string>)> answered) {
+  asked.push_back({"ChooseOpenFile", filterText, {}, MsgIcon::None, {}});
+  std::optional<std::string> answer;
+  if (!fileAnswers.empty()) {
+    answer = fileAnswers.front();
+    fileAnswers.pop_front();
+  }
+  if (answered) answered(answer);
+}
+
 }  // namespace tarravelle::test

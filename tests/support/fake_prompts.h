@@ -13,7 +13,7 @@ namespace tarravelle::test {
 class FakePrompts : public Prompts {
  public:
   struct Asked {
-    std::string kind;  // "MsgBox" or "InputBox"
+    std::string kind;  // "MsgBox", "InputBox" or "ChooseOpenFile"
     std::string text;
     std::string title;
     MsgIcon icon = MsgIcon::None;
@@ -22,6 +22,8 @@ class FakePrompts : public Prompts {
 
   void MsgBox(Gtk::Window* parent, const std::string& text, const std::string& title, MsgIcon icon,
               MsgButtons buttons, std::function<void(MsgResult)> answered) override;
+  void ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
+                      std::function<void(std::optional<std::string>)> answered) override;
   void InputBox(Gtk::Window* parent, const std::string& prompt, const std::string& title,
                 const std::string& initial,
                 std::function<void(std::optional<std::string>)> answered) override;
@@ -31,6 +33,8 @@ class FakePrompts : public Prompts {
   std::deque<MsgResult> msgAnswers;
   // Answers for the next input prompts (nothing: cancelled); cancelled when empty.
   std::deque<std::optional<std::string>> inputAnswers;
+  // Answers for the next file choosers (nothing: cancelled); cancelled when empty.
+  std::deque<std::optional<std::string>> fileAnswers;
 };
 
 }  // namespace tarravelle::test

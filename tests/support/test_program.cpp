@@ -22,6 +22,7 @@ TestProgram::TestProgram(const std::string& settings) {
           },
       .dataFolder = dir.File("data"),
       .specialFolders = &specialFolders,
+      .mediaDevice = &media,
   };
   program_ = std::make_unique<Program>(
       std::move(services), [](Gtk::Window&) {}, [this] { ++quits; });

@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "support/fake_engine.h"
+#include "support/fake_media_device.h"
 #include "support/fake_prompts.h"
 #include "support/fake_special_folders.h"
 #include "support/temp_dir.h"
@@ -31,6 +32,7 @@ class TestProgram {
 
   FakePrompts prompts;
   FakeSpecialFolders specialFolders;
+  FakeMediaDevice media;
   int quits = 0;
   TempDir dir;
 

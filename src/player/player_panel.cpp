@@ -1,0 +1,140 @@
+#include "player/player_panel.h"
+
+#include <glibmm/main.h>
+
+#include "app/form1.h"
+#include "app/program.h"
+
+namespace tarravelle {
+namespace {
+
+void SetIfChanged(Gtk::Label& label, const std::string& text) {
+  if (label.get_text().raw() != text) label.set_text(text);
+}
+
+}  // namespace
+
+void PlayerPanel::Labels::SetCaption(const std::string& text) {
+  SetIfChanged(form_.lblcaption, text);
+}
+void PlayerPanel::Labels::SetTotalTime(const std::string& text) {
+  SetIfChanged(form_.lblTime, text);
+}
+void PlayerPanel::Labels::SetTotalFrames(const std::string& text) {
+  SetIfChanged(form_.lblFrame, text);
+}
+void PlayerPanel::Labels::SetCurrentFrame(const std::string& text) {
+  SetIfChanged(form_.lbl, text);
+}
+
+PlayerPanel::PlayerPanel(Form1& form, Program& program)
+    : form_(form), program_(program), engine_(program.Media()), labels_(form) {
+  form.cmdeject.signal_clicked().connect([this] { cmdeject_Click(); });
+  form.cmdPlay.signal_clicked().connect([this] { cmdPlay_Click(); });
+  form.cmdpause.signal_clicked().connect([this] { cmdpause_Click(); });
+  form.cmdstop2.signal_clicked().connect([this] { cmdstop2_Click(); });
+  form.cmdclose2.signal_clicked().connect([this] { cmdclose2_Click(); });
+  form.cmdforward2.signal_clicked().connect([this] { cmdforward2_Click(); });
+  form.cmdrewind.signal_clicked().connect([this] { cmdrewind_Click(); });
+  form.Menu("mnuTarravelle").signal_click().connect([this](int) { mnuTarravelle_Click(); });
+}
+
+PlayerPanel::~PlayerPanel() {
+  *alive_ = false;
+  timer_.disconnect();
+}
+
+void PlayerPanel::SetTimer(bool enabled) {
+  if (enabled == TimerEnabled()) return;
+  if (!enabled) {
+    timer_.disconnect();
+    return;
+  }
+  timer_ = Glib::signal_timeout().connect(
+      [this] {
+        Timer_Timer();
+        return true;
+      },
+      1);
+}
+
+void PlayerPanel::cmdeject_Click() {
+  auto& prompts = program_.services().prompts;
+  auto busy = [&prompts, this] {
+    prompts.MsgBox(&form_, "Sonavelle is busy right now!", "Sonavelle", MsgIcon::Exclamation,
+                   MsgButtons::OK);
+  };
+  if (engine_.IsPlaying) {
+    busy();
+    return;
+  }
+  std::weak_ptr<bool> alive = alive_;
+  prompts.ChooseOpenFile(&form_, kMediaFilter,
+                         [this, alive, busy](std::optional<std::string> path) {
+                           if (alive.expired() || !*alive.lock() || !path || path->empty()) return;
+                           // Another window may have started playing while the chooser was open.
+                           if (engine_.IsPlaying) {
+                             busy();
+                             return;
+                           }
+                           LoadFile(*path);
+                         });
+}
+
+void PlayerPanel::LoadFile(const std::string& path) {
+  // The path is put between double quotes in every command; one inside it would end the name
+  // early and turn the rest into words of the command.
+  if (path.find('"') != std::string::npos) {
+    program_.services().prompts.MsgBox(
+        &form_, "Sonavelle cannot play \"" + path + "\": its name contains a double quote (\").",
+        "Sonavelle", MsgIcon::Exclamation, MsgButtons::OK);
+    return;
+  }
+  engine_.MediaFile = "\"" + path + "\"";
+  engine_.OpenMedia();
+  engine_.PlayMedia(labels_);
+  engine_.ReadTimeLength();
+  engine_.ReadFrameLength();
+  SetTimer(true);
+}
+
+void PlayerPanel::cmdPlay_Click() {
+  engine_.PlayMedia(labels_);
+  SetTimer(true);
+}
+
+void PlayerPanel::cmdpause_Click() {
+  engine_.PauseMedia(labels_);
+  SetTimer(false);
+}
+
+void PlayerPanel::cmdstop2_Click() {
+  engine_.StopMedia(labels_);
+  SetTimer(false);
+}
+
+void PlayerPanel::cmdclose2_Click() {
+  engine_.CloseMedia(labels_);
+  SetTimer(false);
+  form_.lblTime.set_text("Total Time: 00:00");
+  form_.lblFrame.set_text("Total Frm: 00");
+  form_.lbl.set_text("Current Frm: 00");
+}
+
+void PlayerPanel::cmdforward2_Click() { engine_.SkipForward(); }
+void PlayerPanel::cmdrewind_Click() { engine_.SkipBack(); }
+void PlayerPanel::Timer_Timer() { engine_.ShowProgress(labels_); }
+
+void PlayerPanel::mnuTarravelle_Click() {
+  auto& item = form_.Menu("mnuTarravelle");
+  const bool show = !item.Checked();
+  for (Gtk::Widget* control : std::initializer_list<Gtk::Widget*>{
+           &form_.cmdPlay, &form_.cmdstop2, &form_.cmdpause, &form_.cmdclose2, &form_.cmdrewind,
+           &form_.cmdforward2, &form_.cmdeject, &form_.lbl, &form_.lblTime, &form_.lblcaption,
+           &form_.Label1, &form_.lblFrame}) {
+    control->set_visible(show);
+  }
+  item.SetChecked(show);
+}
+
+}  // namespace tarravelle
