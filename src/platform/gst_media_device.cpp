@@ -101,7 +101,39 @@ GstMediaDevice::GstMediaDevice() : GstMediaDevice(Options{}) {}
 
 GstMediaDevice::GstMediaDevice(Options options) : options_(options) {
   if (!gst_is_initialized()) gst_init(nullptr, nullptr);
+  // Video sinks that must never be loaded into this program: DirectFB's starts threads that
+  // crash it on an X display, and the GTK 3 ones would bring a second GTK into a GTK 4 program.
+  GstRegistry* registry = gst_registry_get();
+  for (const char* name : {"directfb", "gtkwayland", "gtk"}) {
+    if (GstPlugin* plugin = gst_registry_find_plugin(registry, name)) {
+      gst_registry_remove_plugin(registry, plugin);
+      gst_object_unref(plugin);
+    }
+  }
 }
+
+namespace {
+
+// A video gets a window of its own from the display's plain video sinks, which draw from their
+// own threads and never need this program's main loop.
+GstElement* MakeVideoSink() {
+  for (const char* name : {"xvimagesink", "ximagesink", "waylandsink", "glimagesink"}) {
+    GstElement* sink = gst_element_factory_make(name, nullptr);
+    if (!sink) continue;
+    if (gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS) {
+      gst_element_set_state(sink, GST_STATE_NULL);
+      return sink;
+    }
+    gst_element_set_state(sink, GST_STATE_NULL);
+    gst_object_unref(gst_object_ref_sink(sink));
+  }
+  // No display to show it on: the video still keeps its pace.
+  GstElement* sink = gst_element_factory_make("fakesink", nullptr);
+  g_object_set(sink, "sync", TRUE, nullptr);
+  return sink;
+}
+
+}  // namespace
 
 GstMediaDevice::~GstMediaDevice() = default;
 
@@ -158,6 +190,8 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
     g_object_set(audio, "sync", TRUE, nullptr);
     g_object_set(video, "sync", TRUE, nullptr);
     g_object_set(device->playbin, "audio-sink", audio, "video-sink", video, nullptr);
+  } else {
+    g_object_set(device->playbin, "video-sink", MakeVideoSink(), nullptr);
   }
   GstBus* bus = gst_element_get_bus(device->playbin);
   device->busWatch = gst_bus_add_watch(bus, &Device::OnBusMessage, device.get());

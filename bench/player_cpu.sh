@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The program's CPU share while Sonavelle plays an MP3 with its 1 ms counters running, against
+# the same program idle. Runs the real program on a virtual display and drives it with xdotool.
+#   bench/player_cpu.sh [seconds]      (after `make build`)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+gst-launch-1.0 -q audiotestsrc num-buffers=1200 samplesperbuffer=4410 ! \
+  audio/x-raw,rate=44100,channels=2 ! audioconvert ! lamemp3enc ! xingmux ! \
+  filesink location="$work/tone.mp3"
+
+export WEBKIT_DISABLE_COMPOSITING_MODE=1 SECONDS_TO_MEASURE=$seconds WORK=$work
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  ticks() { awk "{ print \$14 + \$15 }" /proc/$1/stat; }
+  share() {  # CPU share of process $1 over SECONDS_TO_MEASURE, in percent of one core
+    local before after hz
+    hz=$(getconf CLK_TCK)
+    before=$(ticks $1); sleep "$SECONDS_TO_MEASURE"; after=$(ticks $1)
+    echo "scale=1; 100 * ($after - $before) / $hz / $SECONDS_TO_MEASURE" | bc
+  }
+  HOME=$WORK XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data build/tarravelle >/dev/null 2>&1 &
+  pid=$!
+  sleep 2; xdotool mousemove 20 20 click 1; sleep 3
+  echo "idle:    $(share $pid)% of one core"
+  xdotool mousemove 612 56 click 1; sleep 1.5
+  xdotool type --delay 5 "$WORK/tone.mp3"; sleep 0.3; xdotool key Return; sleep 2
+  echo "playing: $(share $pid)% of one core (1 ms counter timer on)"
+  kill $pid
+'
