@@ -152,6 +152,47 @@ TEST_F(GstMediaDeviceTest, MalformedCommandsAreAnsweredWithAnErrorAndNoEffect) {
   EXPECT_EQ(Send("status " + mp3 + " position").text, "0");
 }
 
+TEST_F(GstMediaDeviceTest, AnyMixOfWordsIsAnsweredWithoutHarm) {
+  ASSERT_TRUE(haveMp3_);
+  const std::vector<std::string> words{"open",
+                                       "play",
+                                       "pause",
+                                       "stop",
+                                       "close",
+                                       "set",
+                                       "status",
+                                       Quoted("tone 3s.mp3"),
+                                       "\"",
+                                       "from",
+                                       "-1",
+                                       "99999999999999999999",
+                                       "time",
+                                       "format",
+                                       "frames",
+                                       "ms",
+                                       "length",
+                                       "position",
+                                       "wait",
+                                       "type",
+                                       "MPEGVideo",
+                                       "",
+                                       " ",
+                                       "\t",
+                                       std::string("\0", 1),
+                                       "é"};
+  std::srand(7);
+  for (int i = 0; i < 2000; ++i) {
+    std::string command;
+    const int count = std::rand() % 6;
+    for (int w = 0; w < count; ++w) command += words[std::rand() % words.size()] + " ";
+    const MciReply reply = Send(command);
+    if (reply.code != 0) {
+      EXPECT_TRUE(reply.text.empty()) << command;
+    }
+  }
+  Send("close " + Quoted("tone 3s.mp3"));
+}
+
 struct Labels : PlayerLabels {
   void SetCaption(const std::string& text) override { caption = text; }
   void SetTotalTime(const std::string& text) override { time = text; }
