@@ -127,12 +127,12 @@ namespace tarravelle {
 
 void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
                                 std::function<void(std::optional<std::string>)> answered) {
-  auto* dialog = new Gtk::FileChooserDialog("Open", Gtk::FileChooser::Action::OPEN);
-  dialog->set_modal(true);
-  if (parent) dialog->set_transient_for(*parent);
-  dialog->add_button("_Cancel", Gtk::ResponseType::CANCEL);
-  dialog->add_button("_Open", Gtk::ResponseType::ACCEPT);
-  dialog->set_default_response(Gtk::ResponseType::ACCEPT);
+  // The desktop's own chooser where it offers one (a portal), GTK's otherwise.
+  auto chooser = parent ? Gtk::FileChooserNative::create(
+                              "Open", *parent, Gtk::FileChooser::Action::OPEN, "_Open", "_Cancel")
+                        : Gtk::FileChooserNative::create("Open", Gtk::FileChooser::Action::OPEN,
+                                                         "_Open", "_Cancel");
+  chooser->set_modal(true);
   bool first = true;
   for (const auto& filter : ParseFilterText(filterText)) {
     auto gtkFilter = Gtk::FileFilter::create();
@@ -145,20 +145,23 @@ void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterTe
         gtkFilter->add_pattern(pattern);
       }
     }
-    dialog->add_filter(gtkFilter);
-    if (first) dialog->set_filter(gtkFilter);
+    chooser->add_filter(gtkFilter);
+    if (first) chooser->set_filter(gtkFilter);
     first = false;
   }
-  dialog->signal_response().connect([dialog, answered](int response) {
+  // The chooser keeps itself alive until it has been answered.
+  auto self = std::make_shared<Glib::RefPtr<Gtk::FileChooserNative>>(chooser);
+  chooser->signal_response().connect([self, answered](int response) {
+    const auto held = *self;
+    self->reset();
     std::optional<std::string> path;
     if (response == static_cast<int>(Gtk::ResponseType::ACCEPT)) {
-      if (auto file = dialog->get_file()) path = file->get_path();
+      if (auto file = held->get_file()) path = file->get_path();
     }
-    dialog->hide();
+    held->hide();
     if (answered) answered(path);
   });
-  DeleteWhenHidden(dialog);
-  dialog->present();
+  chooser->show();
 }
 
 }  // namespace tarravelle
