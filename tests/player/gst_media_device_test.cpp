@@ -5,6 +5,7 @@
 
 #include "player/media_engine.h"
 #include "support/main_loop.h"
+#include "support/recording_labels.h"
 #include "support/temp_dir.h"
 #include "support/test_media.h"
 
@@ -193,23 +194,11 @@ TEST_F(GstMediaDeviceTest, AnyMixOfWordsIsAnsweredWithoutHarm) {
   Send("close " + Quoted("tone 3s.mp3"));
 }
 
-struct Labels : PlayerLabels {
-  void SetCaption(const std::string& text) override { caption = text; }
-  void SetTotalTime(const std::string& text) override { time = text; }
-  void SetTotalFrames(const std::string& text) override { frames = text; }
-  void SetCurrentFrame(const std::string& text) override { current = text; }
-  std::string caption, time, frames, current;
-};
-
 TEST_F(GstMediaDeviceTest, EngineOnTheRealDevicePlaysSkipsAndCountsFrames) {
   ASSERT_TRUE(haveMp3_);
   MediaEngine engine(device_);
-  Labels labels;
-  engine.MediaFile = Quoted("tone 3s.mp3");
-  engine.OpenMedia();
-  engine.PlayMedia(labels);
-  engine.ReadTimeLength();
-  engine.ReadFrameLength();
+  test::RecordingLabels labels;
+  test::LoadMedia(engine, labels, Quoted("tone 3s.mp3"));
   engine.ShowProgress(labels);
   EXPECT_EQ(labels.caption, "[ Playing ]");
   EXPECT_EQ(labels.time, "Total Time: 00:03");
@@ -240,12 +229,8 @@ TEST_F(GstMediaDeviceTest, EngineOnTheRealDevicePlaysSkipsAndCountsFrames) {
 
 TEST_F(GstMediaDeviceTest, AFileThatIsNotMediaShowsPlayingWithZeroLengths) {
   MediaEngine engine(device_);
-  Labels labels;
-  engine.MediaFile = Quoted("not media.mp3");
-  engine.OpenMedia();
-  engine.PlayMedia(labels);
-  engine.ReadTimeLength();
-  engine.ReadFrameLength();
+  test::RecordingLabels labels;
+  test::LoadMedia(engine, labels, Quoted("not media.mp3"));
   engine.ShowProgress(labels);
   EXPECT_EQ(labels.caption, "[ Playing ]");
   EXPECT_EQ(labels.time, "Total Time: 00:00");

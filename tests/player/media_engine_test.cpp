@@ -4,36 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_media_device.h"
+#include "support/recording_labels.h"
 
 namespace tarravelle {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-struct RecordingLabels : PlayerLabels {
-  void SetCaption(const std::string& text) override { caption = text; }
-  void SetTotalTime(const std::string& text) override { time = text; }
-  void SetTotalFrames(const std::string& text) override { frames = text; }
-  void SetCurrentFrame(const std::string& text) override { current = text; }
-  std::string caption = "Sonavelle", time = "Total Time:00:00", frames = "Total Frm: 00",
-              current = "Current Frm: 00";
-};
-
 const std::string kFile = "\"/home/me/My Music/song one.mp3\"";
 
 class MediaEngineTest : public testing::Test {
  protected:
-  void Load() {
-    engine_.MediaFile = kFile;
-    engine_.OpenMedia();
-    engine_.PlayMedia(labels_);
-    engine_.ReadTimeLength();
-    engine_.ReadFrameLength();
-  }
+  void Load() { test::LoadMedia(engine_, labels_, kFile); }
 
   test::FakeMediaDevice device_;
   MediaEngine engine_{device_};
-  RecordingLabels labels_;
+  test::RecordingLabels labels_;
 };
 
 TEST(FormatTime, RoundsToTheNearestSecondHalfToEven) {
