@@ -10,19 +10,27 @@
 #include "app/program.h"
 #include "app/program_resources.h"
 #include "dialogs/splash.h"
+#include "favorites/folder_pages.h"
+#include "platform/desktop_special_folders.h"
 #include "platform/gst_media_device.h"
 #include "platform/gtk_prompts.h"
 #include "platform/history_store.h"
-#include "platform/special_folders.h"
+#include "platform/key_file_settings.h"
+#include "platform/program_folder.h"
 #include "platform/webkit_engine.h"
+#include "platform/x11_window_stacking.h"
 
 namespace {
 
+// The real services, made once the application runs and kept until it has ended.
 struct Running {
   tarravelle::GtkPrompts prompts;
+  tarravelle::KeyFileSettings settings{tarravelle::KeyFileSettings::DefaultPath()};
+  tarravelle::X11WindowStacking stacking;
   std::unique_ptr<tarravelle::WebEngineSession> session;
   std::unique_ptr<tarravelle::DesktopSpecialFolders> folders;
   std::unique_ptr<tarravelle::HistoryStore> history;
+  std::unique_ptr<tarravelle::FolderPages> folderPages;
   std::unique_ptr<tarravelle::GstMediaDevice> media;
   std::unique_ptr<tarravelle::Program> program;
   std::unique_ptr<tarravelle::frmSplash> splash;
@@ -46,20 +54,23 @@ int main(int, char* argv[]) {
     running.session = std::make_unique<WebEngineSession>(dataFolder);
     running.folders = std::make_unique<DesktopSpecialFolders>(dataFolder);
     running.history = std::make_unique<HistoryStore>(running.folders->HistoryDatabase());
+    running.folderPages = std::make_unique<FolderPages>(running.history.get());
     running.media = std::make_unique<GstMediaDevice>();
     Services services{
-        .settings = SettingsStore(SettingsStore::DefaultPath()),
-        .folder = ProgramFolder::OfRunningProgram(),
+        .settings = running.settings,
+        .folder = RunningProgramFolder(),
         .prompts = running.prompts,
         .shell = nullptr,
         .makeEngine =
             [&] {
-              return MakeWebKitEngine(*running.session, running.program->services().settings,
-                                      running.history.get());
+              return MakeWebKitEngine(*running.session, {.settings = running.settings,
+                                                         .history = running.history.get(),
+                                                         .folderPages = running.folderPages.get()});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),
         .mediaDevice = running.media.get(),
+        .stacking = &running.stacking,
     };
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },

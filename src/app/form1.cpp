@@ -15,9 +15,7 @@
 #include <vector>
 
 #include "app/clock_text.h"
-#include "app/form_css.h"
 #include "app/program.h"
-#include "app/twips.h"
 #include "browse/address_bar.h"
 #include "browse/popup_switch.h"
 #include "browse/search_bar.h"
@@ -25,7 +23,9 @@
 #include "favorites/favorites_menu.h"
 #include "favorites/folder_pane.h"
 #include "player/player_panel.h"
-#include "platform/accessible_label.h"
+#include "ui/accessible_label.h"
+#include "ui/form_css.h"
+#include "ui/twips.h"
 
 namespace tarravelle {
 namespace {
@@ -50,11 +50,10 @@ float XAlign(Align align) {
 }  // namespace
 
 Form1::Form1(Program& program)
-    : Form1Controls(program.services().makeEngine),
+    : Form1Controls(*this, program.services().makeEngine),
       program_(program),
       lookScope_("form1-" + std::to_string(NextLookNumber())),
-      look_(Gtk::CssProvider::create()),
-      actions_(Gio::SimpleActionGroup::create()) {
+      look_(Gtk::CssProvider::create()) {
   set_title(std::string(kForm1Caption));
   set_icon_name("tarravelle");
   set_resizable(true);
@@ -70,13 +69,15 @@ Form1::Form1(Program& program)
   root_.append(formArea_);
   set_child(root_);
   ConnectHandlers();
-  addressBar_ = std::make_unique<AddressBar>(*this, program.services().prompts);
+  auto& services = program.services();
+  addressBar_ = std::make_unique<AddressBar>(*this, services.prompts);
   statusLine_ = std::make_unique<StatusLine>(*this);
   popupSwitch_ = std::make_unique<PopupSwitch>(*this);
   searchBar_ = std::make_unique<SearchBar>(*this);
-  favoritesMenu_ = std::make_unique<FavoritesMenu>(*this, program);
-  folderPane_ = std::make_unique<FolderPane>(*this, program.services().specialFolders);
-  playerPanel_ = std::make_unique<PlayerPanel>(*this, program);
+  favoritesMenu_ = std::make_unique<FavoritesMenu>(
+      *this, services.prompts, [&program] { return program.FavoritesForMenu(); });
+  folderPane_ = std::make_unique<FolderPane>(*this, services.specialFolders);
+  playerPanel_ = std::make_unique<PlayerPanel>(*this, services.prompts, program.Media());
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(
@@ -94,60 +95,15 @@ Form1::~Form1() {
 
 void Form1::SetLook(const std::string& css) { look_->load_from_data(css); }
 
-Gtk::Widget* Form1::Control(std::string_view name) {
-  auto found = controls_.find(name);
-  return found == controls_.end() ? nullptr : found->second;
-}
-
-MenuItem& Form1::Menu(std::string_view name) {
-  auto found = menus_.find(name);
-  if (found == menus_.end()) throw std::out_of_range("no menu item " + std::string(name));
-  return *found->second;
-}
-
 void Form1::BuildControls() {
-  controls_ = {
-      {"cmdBack", &cmdBack},
-      {"cmdForward", &cmdForward},
-      {"cmdStop", &cmdStop},
-      {"cmdRefresh", &cmdRefresh},
-      {"cmdHome", &cmdHome},
-      {"cmdPopups", &cmdPopups},
-      {"cmdPrint", &cmdPrint},
-      {"cmdMail", &cmdMail},
-      {"Label1", &Label1},
-      {"cmdPlay", &cmdPlay},
-      {"cmdstop2", &cmdstop2},
-      {"cmdpause", &cmdpause},
-      {"cmdeject", &cmdeject},
-      {"cmdclose2", &cmdclose2},
-      {"cmdrewind", &cmdrewind},
-      {"cmdforward2", &cmdforward2},
-      {"lblTime", &lblTime},
-      {"lblFrame", &lblFrame},
-      {"lbl", &lbl},
-      {"lblcaption", &lblcaption},
-      {"txtSearch", &txtSearch},
-      {"cmdGoogle", &cmdGoogle},
-      {"lblDate", &lblDate},
-      {"lblTimer", &lblTimer},
-      {"lblAddress", &lblAddress},
-      {"cboURL", &cboURL},
-      {"cmdGo", &cmdGo},
-      {"wWeb", &wWeb->Widget()},
-      {"WB1", &WB1->Widget()},
-      {"cmdCloseFavs", &cmdCloseFavs},
-      {"lblStatus", &lblStatus},
-      {"lblcaption2", &lblcaption2},
-  };
-
   formArea_.add_css_class("form-area");
   formArea_.set_size_request(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
   formArea_.set_hexpand(true);
   formArea_.set_vexpand(true);
 
-  for (const auto& design : Form1ControlDesigns()) {
-    Gtk::Widget& widget = *controls_.at(std::string(design.name));
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    const ControlDesign& design = kForm1Controls[i];
+    Gtk::Widget& widget = ControlAt(i);
     widget.set_name(std::string(design.name));
     widget.set_size_request(TwipsToPixels(design.width), TwipsToPixels(design.height));
     if (!design.toolTip.empty()) widget.set_tooltip_text(std::string(design.toolTip));
@@ -206,7 +162,7 @@ void Form1::BuildMenus() {
   // Menu shortcuts come before the focused field's own keys, as the window's menu keys should.
   shortcuts->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
 
-  const auto items = Form1MenuDesigns();
+  const auto& items = kForm1Menus;
   for (size_t i = 0; i < items.size(); ++i) {
     const auto& design = items[i];
     menus.resize(design.level + 1);
@@ -229,11 +185,7 @@ void Form1::BuildMenus() {
       continue;
     }
 
-    const std::string name(design.name);
-    if (!menus_.contains(name)) {
-      menus_.emplace(name, std::make_unique<MenuItem>(design, *actions_));
-    }
-    std::string detailed = "win." + name;
+    std::string detailed = "win." + std::string(design.name);
     if (design.index >= 0) detailed += "(" + std::to_string(design.index) + ")";
     auto item = Gio::MenuItem::create(label, detailed);
     if (!design.shortcut.empty()) {
@@ -246,7 +198,7 @@ void Form1::BuildMenus() {
     sections[design.level]->append_item(item);
   }
   menuModel_ = bar;
-  insert_action_group("win", actions_);
+  insert_action_group("win", Actions());
   menuBar_ = Gtk::make_managed<Gtk::PopoverMenuBar>(menuModel_);
   add_controller(shortcuts);
 }
@@ -292,14 +244,14 @@ bool Form1::MoveFocusInTabOrder(bool backwards) {
   Gtk::Widget* focus = get_focus();
   int current = -1;
   for (size_t i = 0; i < order.size() && focus; ++i) {
-    Gtk::Widget* control = controls_.at(std::string(order[i]->name));
+    Gtk::Widget* control = Control(order[i]->name);
     if (focus == control || focus->is_ancestor(*control)) current = static_cast<int>(i);
   }
   const int count = static_cast<int>(order.size());
   for (int step = 1; step <= count; ++step) {
     int next = current < 0 ? (backwards ? count - step : step - 1)
                            : (current + (backwards ? -step : step) + count) % count;
-    Gtk::Widget* control = controls_.at(std::string(order[next]->name));
+    Gtk::Widget* control = Control(order[next]->name);
     if (!control->is_drawable() || !control->is_sensitive()) continue;
     if (order[next]->name == "wWeb") return wWeb->Focus();
     if (order[next]->name == "WB1") return WB1->Focus();

@@ -19,33 +19,54 @@ class NoMediaDevice : public MediaControlDevice {
 
 Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
                  std::function<void()> quit)
-    : services_(std::move(services)), adopt_(std::move(adopt)), quit_(std::move(quit)) {
+    : services_(std::move(services)),
+      favoritesList_(FavoritesFilePath(services_.folder.Path(), services_.dataFolder)),
+      adopt_(std::move(adopt)),
+      quit_(std::move(quit)) {
   if (!services_.mediaDevice) {
     noMediaDevice_ = std::make_unique<NoMediaDevice>();
     services_.mediaDevice = noMediaDevice_.get();
   }
   media_ = std::make_unique<MediaEngine>(*services_.mediaDevice);
+  favoritesList_.GoTo.connect([this](const std::string& address) { GoToFavorite(address); });
 }
 
 Program::~Program() { unloadIdle_.disconnect(); }
 
 frmFav& Program::LoadFavoritesDialog() {
   if (!favorites_) {
-    favorites_ = std::make_unique<frmFav>(*this);
+    favorites_ = std::make_unique<frmFav>(frmFav::Services{
+        .list = favoritesList_,
+        .prompts = services_.prompts,
+        .stacking = services_.stacking,
+        .owner = FirstWindow(),
+        .unload = [this] { UnloadFavoritesDialog(); },
+    });
     adopt_(*favorites_);
   }
   return *favorites_;
 }
 
+frmFav* Program::FavoritesForMenu() { return ended_ ? nullptr : &LoadFavoritesDialog(); }
+
 void Program::UnloadFavoritesDialog() {
   if (!favorites_) return;
   favorites_->hide();
+  favoritesList_.Unload();
   unloading_ = std::move(favorites_);
   unloadIdle_.disconnect();
   unloadIdle_ = Glib::signal_idle().connect([this] {
     unloading_.reset();
     return false;
   });
+}
+
+// A favourite always opens in the first main window, whichever window's menu showed the dialog.
+void Program::GoToFavorite(const std::string& address) {
+  if (auto* first = FirstWindow()) {
+    first->cboURL.get_entry()->set_text(address);
+    first->wWeb->Navigate(address);
+  }
 }
 
 Form1& Program::ShowNewMainWindow() {
@@ -61,9 +82,10 @@ Form1* Program::FirstWindow() const { return windows_.empty() ? nullptr : window
 void Program::End() {
   if (ended_) return;
   ended_ = true;
-  if (favorites_ && favorites_->Dirty()) {
-    if (auto reason = favorites_->Save()) {
-      g_warning("favourites not saved to %s: %s", favorites_->FilePath().c_str(), reason->c_str());
+  if (favoritesList_.Dirty()) {
+    if (auto reason = favoritesList_.Save()) {
+      g_warning("favourites not saved to %s: %s", favoritesList_.FilePath().c_str(),
+                reason->c_str());
     }
   }
   if (favorites_) favorites_->hide();

@@ -7,14 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "app/browser_engine.h"
-#include "platform/program_folder.h"
-#include "platform/prompts.h"
-#include "platform/settings_store.h"
-#include "platform/shell.h"
-#include "platform/special_folders.h"
-#include "player/media_control.h"
+#include "favorites/favorites_list.h"
 #include "player/media_engine.h"
+#include "ports/browser_engine.h"
+#include "ports/media_control.h"
+#include "ports/program_folder.h"
+#include "ports/prompts.h"
+#include "ports/settings_store.h"
+#include "ports/shell.h"
+#include "ports/special_folders.h"
+#include "ports/window_stacking.h"
+#include "ui/form1_controls.h"
 
 namespace Gtk {
 class Window;
@@ -25,12 +28,10 @@ namespace tarravelle {
 class Form1;
 class frmFav;
 
-using EngineFactory = std::function<std::unique_ptr<BrowserEngine>()>;
-
 // The desktop services that the program's windows use. main() makes the real ones; tests make
 // the same objects with fakes.
 struct Services {
-  SettingsStore settings;
+  const SettingsStore& settings;
   ProgramFolder folder;
   Prompts& prompts;
   Shell* shell = nullptr;  // none until outside programs can be started
@@ -40,9 +41,13 @@ struct Services {
   SpecialFolders* specialFolders = nullptr;
   // The media control device; without one every media command is refused.
   MediaControlDevice* mediaDevice = nullptr;
+  // Keeps the favourites dialog above other windows; without it the dialog stays above the
+  // first main window.
+  WindowStacking* stacking = nullptr;
 };
 
-// The program: every main window, which one came first, and the end of the run.
+// The program: every main window, which one came first, the favourites and the media engine
+// that they share, and the end of the run.
 class Program {
  public:
   // `adopt` is given every window the program opens (the application keeps running while one
@@ -55,6 +60,8 @@ class Program {
   Services& services() { return services_; }
   // The one media engine of the program, shared by every main window's player panel.
   MediaEngine& Media() { return *media_; }
+  // The favourites, which the favourites dialog shows while it is loaded.
+  FavoritesList& Favorites() { return favoritesList_; }
 
   // Creates a main window, runs its load step and shows it.
   Form1& ShowNewMainWindow();
@@ -68,18 +75,24 @@ class Program {
   frmFav* FavoritesDialog() const { return favorites_.get(); }
   // The favourites dialog, loaded (reading its file) when it is not.
   frmFav& LoadFavoritesDialog();
-  // Discards the dialog and its list; the next reference loads it again.
+  // The same for the windows' menus, which may still be answered while the program ends:
+  // null once it has ended.
+  frmFav* FavoritesForMenu();
+  // Discards the dialog and forgets the list; the next reference loads it again.
   void UnloadFavoritesDialog();
 
   // Ends the program at once: every window disappears and no further handler runs. Favourites
-  // that the dialog holds unsaved are saved first.
+  // changed and not saved are saved first.
   void End();
   bool Ended() const { return ended_; }
 
  private:
+  void GoToFavorite(const std::string& address);
+
   Services services_;
   std::unique_ptr<MediaControlDevice> noMediaDevice_;
   std::unique_ptr<MediaEngine> media_;
+  FavoritesList favoritesList_;
   std::function<void(Gtk::Window&)> adopt_;
   std::function<void()> quit_;
   std::vector<std::unique_ptr<Form1>> windows_;

@@ -2,9 +2,7 @@
 
 #include <gtkmm/eventcontrollerkey.h>
 
-#include "app/form1.h"
-#include "platform/address_fixup.h"
-#include "platform/prompts.h"
+#include "ports/address.h"
 
 namespace tarravelle {
 namespace {
@@ -15,11 +13,7 @@ bool IsEnter(guint key) {
 
 }  // namespace
 
-std::string NormaliseAddress(const std::string& typed) {
-  return BeginsWithScheme(typed) ? typed : "http://" + typed;
-}
-
-AddressBar::AddressBar(Form1& form, Prompts& prompts) : form_(form), prompts_(prompts) {
+AddressBar::AddressBar(Form1Controls& form, Prompts& prompts) : form_(form), prompts_(prompts) {
   form.cmdGo.signal_clicked().connect([this] { cmdGo_Click(); });
   form.cmdBack.signal_clicked().connect([this] { cmdBack_Click(); });
   form.cmdForward.signal_clicked().connect([this] { cmdForward_Click(); });
@@ -54,7 +48,7 @@ void AddressBar::cmdGo_Click() {
 void AddressBar::cboURL_KeyDown() {
   form_.txtSearch.set_text("");
   if (form_.Menu("mnuFileWorkOffline").Checked()) {
-    prompts_.MsgBox(&form_, "WorkOffline Option is Enabled, Please Disable to continue",
+    prompts_.MsgBox(&form_.window, "WorkOffline Option is Enabled, Please Disable to continue",
                     "WorkOffline", MsgIcon::Information, MsgButtons::OK);
   }
 }

@@ -2,21 +2,15 @@
 
 #include <sigc++/trackable.h>
 
-#include <string>
+#include "ports/prompts.h"
+#include "ui/form1_controls.h"
 
 namespace tarravelle {
-
-class Form1;
-class Prompts;
-
-// The address that Go sends for a typed text: unchanged when it already begins with a scheme,
-// otherwise "http://" in front of it exactly as typed.
-std::string NormaliseAddress(const std::string& typed);
 
 // The address bar and the navigation buttons of a main window, and their View menu items.
 class AddressBar : public sigc::trackable {
  public:
-  AddressBar(Form1& form, Prompts& prompts);
+  AddressBar(Form1Controls& form, Prompts& prompts);
 
   void cmdGo_Click();
   // Every key pressed in the address bar but Enter, which runs the default button instead.
@@ -32,7 +26,7 @@ class AddressBar : public sigc::trackable {
   void mnuViewRefresh_Click();
 
  private:
-  Form1& form_;
+  Form1Controls& form_;
   Prompts& prompts_;
 };
 

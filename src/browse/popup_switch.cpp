@@ -1,13 +1,11 @@
 #include "browse/popup_switch.h"
 
-#include "app/form1.h"
-
 namespace tarravelle {
 namespace {
 constexpr const char* kBlocking = "Pop-ups Disabled";
 }
 
-PopupSwitch::PopupSwitch(Form1& form) : form_(form) {
+PopupSwitch::PopupSwitch(Form1Controls& form) : form_(form) {
   form.cmdPopups.signal_clicked().connect([this] { cmdPopups_Click(); });
   form.wWeb->NewWindow2.connect(sigc::mem_fun(*this, &PopupSwitch::wWeb_NewWindow2));
   form.Menu("mnuFileWorkOffline").signal_click().connect([this](int) {

@@ -2,19 +2,17 @@
 
 #include <glib.h>
 
-#include "app/form1.h"
+#include "ports/gobject_ptr.h"
 
 namespace tarravelle {
 
 std::string SearchAddress(const std::string& text) {
   // Unreserved characters stay; a blank becomes %20, every other byte %XX.
-  char* escaped = g_uri_escape_string(text.c_str(), nullptr, FALSE);
-  std::string address = std::string("http://") + kSearchHost + "/search?q=" + escaped;
-  g_free(escaped);
-  return address;
+  const GCharPtr escaped(g_uri_escape_string(text.c_str(), nullptr, FALSE));
+  return std::string("http://") + kSearchHost + "/search?q=" + escaped.get();
 }
 
-SearchBar::SearchBar(Form1& form) : form_(form) {
+SearchBar::SearchBar(Form1Controls& form) : form_(form) {
   form.cmdGoogle.signal_clicked().connect([this] { cmdGoogle_Click(); });
   form.txtSearch.set_activates_default(false);
   form.txtSearch.signal_activate().connect([this] { txtSearch_Activate(); });
@@ -26,7 +24,7 @@ void SearchBar::cmdGoogle_Click() {
 }
 
 void SearchBar::txtSearch_Activate() {
-  if (form_.cboURL.get_visible()) form_.activate_default();
+  if (form_.cboURL.get_visible()) form_.window.activate_default();
 }
 
 }  // namespace tarravelle

@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace tarravelle {
+#include "ui/form1_controls.h"
 
-class Form1;
+namespace tarravelle {
 
 inline constexpr const char* kSearchHost = "www.google.com";
 
@@ -16,14 +16,14 @@ std::string SearchAddress(const std::string& text);
 // The search box and its button.
 class SearchBar : public sigc::trackable {
  public:
-  explicit SearchBar(Form1& form);
+  explicit SearchBar(Form1Controls& form);
 
   void cmdGoogle_Click();
   // Enter in the search box runs Go while the address bar is shown, and nothing otherwise.
   void txtSearch_Activate();
 
  private:
-  Form1& form_;
+  Form1Controls& form_;
 };
 
 }  // namespace tarravelle

@@ -1,7 +1,5 @@
 #include "browse/status_line.h"
 
-#include "app/form1.h"
-
 namespace tarravelle {
 
 std::string ProgressText(std::int32_t progress, std::int32_t progressMax) {
@@ -16,7 +14,7 @@ std::string TitleCaption(const std::string& title) {
   return trimmed + " - " + kProgramTitle;
 }
 
-StatusLine::StatusLine(Form1& form) : form_(form) {
+StatusLine::StatusLine(Form1Controls& form) : form_(form) {
   auto& web = *form.wWeb;
   web.StatusTextChange.connect(sigc::mem_fun(*this, &StatusLine::wWeb_StatusTextChange));
   web.ProgressChange.connect(sigc::mem_fun(*this, &StatusLine::wWeb_ProgressChange));
@@ -37,18 +35,20 @@ void StatusLine::wWeb_DownloadBegin() { form_.lblStatus.set_text("Starting Downl
 
 void StatusLine::wWeb_DownloadComplete() { form_.lblStatus.set_text("Download Done!"); }
 
-void StatusLine::wWeb_TitleChange(const std::string& text) { form_.set_title(TitleCaption(text)); }
+void StatusLine::wWeb_TitleChange(const std::string& text) {
+  form_.window.set_title(TitleCaption(text));
+}
 
 // Both completion events read the top-level page, whatever frame they speak of.
 void StatusLine::wWeb_NavigateComplete2(const EngineFrame&, const std::string&) {
   form_.lblStatus.set_text("Done Loading!");
-  if (auto name = form_.wWeb->LocationName()) form_.set_title(*name);
+  if (auto name = form_.wWeb->LocationName()) form_.window.set_title(*name);
 }
 
 void StatusLine::wWeb_DocumentComplete(const EngineFrame&, const std::string&) {
   form_.lblStatus.set_text("Done");
   if (auto url = form_.wWeb->LocationURL()) form_.cboURL.get_entry()->set_text(*url);
-  if (auto name = form_.wWeb->LocationName()) form_.set_title(*name);
+  if (auto name = form_.wWeb->LocationName()) form_.window.set_title(*name);
 }
 
 }  // namespace tarravelle

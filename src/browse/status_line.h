@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/browser_engine.h"
+#include "ports/browser_engine.h"
+#include "ui/form1_controls.h"
 
 namespace tarravelle {
-
-class Form1;
 
 inline constexpr const char* kProgramTitle = "Tarravelle.™";
 
@@ -22,7 +21,7 @@ std::string TitleCaption(const std::string& title);
 // Shows the page view's events on the status line, in the caption and in the address bar.
 class StatusLine : public sigc::trackable {
  public:
-  explicit StatusLine(Form1& form);
+  explicit StatusLine(Form1Controls& form);
 
   void wWeb_StatusTextChange(const std::string& text);
   void wWeb_ProgressChange(std::int32_t progress, std::int32_t progressMax);
@@ -33,7 +32,7 @@ class StatusLine : public sigc::trackable {
   void wWeb_DocumentComplete(const EngineFrame& frame, const std::string& url);
 
  private:
-  Form1& form_;
+  Form1Controls& form_;
 };
 
 }  // namespace tarravelle

@@ -4,9 +4,9 @@
 #include <glibmm/main.h>
 #include <gtkmm/gestureclick.h>
 
-#include "app/form_design.h"
-#include "app/twips.h"
-#include "platform/accessible_label.h"
+#include "ui/accessible_label.h"
+#include "ui/form_design.h"
+#include "ui/twips.h"
 #include "version.h"
 
 namespace tarravelle {

@@ -1,16 +1,9 @@
 #include "favorites/fav_dialog.h"
 
-#include <glib/gstdio.h>
-#include <glibmm/miscutils.h>
 #include <gtkmm/label.h>
-#include <unistd.h>
 
-#include "app/form1.h"
-#include "app/program.h"
-#include "app/twips.h"
-#include "favorites/list_file.h"
-#include "platform/accessible_label.h"
-#include "platform/window_manager.h"
+#include "ui/accessible_label.h"
+#include "ui/twips.h"
 
 namespace tarravelle {
 namespace {
@@ -20,16 +13,16 @@ void Place(Gtk::Fixed& fixed, Gtk::Widget& widget, int left, int top, int width,
   fixed.put(widget, TwipsToPixels(left), TwipsToPixels(top));
 }
 
-}  // namespace
-
-std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder) {
-  const std::string folder = access(programFolder.c_str(), W_OK) == 0 ? programFolder : dataFolder;
-  return folder + "/fav.Dat";
+Gtk::Label& ItemLabel(const std::string& item) {
+  auto* label = Gtk::make_managed<Gtk::Label>(item);
+  label->set_xalign(0);
+  label->set_ellipsize(Pango::EllipsizeMode::END);
+  return *label;
 }
 
-frmFav::frmFav(Program& program)
-    : program_(program),
-      path_(FavoritesFilePath(program.services().folder.Path(), program.services().dataFolder)) {
+}  // namespace
+
+frmFav::frmFav(Services services) : services_(std::move(services)) {
   set_title("Form2");
   set_decorated(false);
   set_resizable(false);
@@ -60,6 +53,10 @@ frmFav::frmFav(Program& program)
   cmdGoToFav.signal_clicked().connect([this] { cmdGoToFav_Click(); });
   cmdRemove.signal_clicked().connect([this] { cmdRemove_Click(); });
   cmdClose.signal_clicked().connect([this] { cmdClose_Click(); });
+  auto& list = services_.list;
+  list.Added.connect(sigc::mem_fun(*this, &frmFav::ShowAdded));
+  list.Removed.connect(sigc::mem_fun(*this, &frmFav::ShowRemoved));
+  list.Reset.connect(sigc::mem_fun(*this, &frmFav::ShowItems));
 
   // The list would select its first row on taking the focus; nothing is chosen until the person
   // chooses it.
@@ -70,32 +67,24 @@ frmFav::frmFav(Program& program)
 
 void frmFav::Form_Load() {
   // Where the window manager cannot keep it on top, it stays above the first main window.
-  if (!MakeTopmost(*this)) {
-    if (auto* first = program_.FirstWindow()) set_transient_for(*first);
+  if (!services_.stacking || !services_.stacking->MakeTopmost(*this)) {
+    if (services_.owner) set_transient_for(*services_.owner);
   }
-  LoadListFromFile(items_, path_, true);
-  dirty_ = false;
-  ShowItems();
+  services_.list.Load();
   cmdGoToFav.set_sensitive(false);
 }
 
 void frmFav::ShowItems() {
   while (auto* row = List1.get_row_at_index(0)) List1.remove(*row);
-  for (const auto& item : items_) {
-    auto* label = Gtk::make_managed<Gtk::Label>(item);
-    label->set_xalign(0);
-    label->set_ellipsize(Pango::EllipsizeMode::END);
-    List1.append(*label);
-  }
+  for (const auto& item : Items()) List1.append(ItemLabel(item));
 }
 
-void frmFav::AddItem(const std::string& item) {
-  items_.push_back(item);
-  dirty_ = true;
-  auto* label = Gtk::make_managed<Gtk::Label>(item);
-  label->set_xalign(0);
-  label->set_ellipsize(Pango::EllipsizeMode::END);
-  List1.append(*label);
+void frmFav::ShowAdded(std::size_t index) {
+  List1.insert(ItemLabel(Items()[index]), static_cast<int>(index));
+}
+
+void frmFav::ShowRemoved(std::size_t index) {
+  if (auto* row = List1.get_row_at_index(static_cast<int>(index))) List1.remove(*row);
 }
 
 int frmFav::ListIndex() const {
@@ -118,41 +107,26 @@ void frmFav::List1_DblClick() { cmdGoToFav_Click(); }
 void frmFav::cmdGoToFav_Click() {
   // With nothing selected there is no favourite to open.
   const int index = ListIndex();
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  const std::string item = items_[static_cast<size_t>(index)];
-  if (auto* first = program_.FirstWindow()) {
-    first->cboURL.get_entry()->set_text(item);
-    first->wWeb->Navigate(item);
-  }
+  if (index < 0 || index >= static_cast<int>(Items().size())) return;
+  const std::string item = Items()[static_cast<size_t>(index)];
+  services_.list.GoTo.emit(item);
   hide();
 }
 
 void frmFav::cmdRemove_Click() {
   const int index = ListIndex();
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  items_.erase(items_.begin() + index);
-  dirty_ = true;
-  if (auto* row = List1.get_row_at_index(index)) List1.remove(*row);
-}
-
-std::optional<std::string> frmFav::Save() {
-  // The data folder of an installed program may not exist yet.
-  const std::string folder = Glib::path_get_dirname(path_);
-  if (!items_.empty()) g_mkdir_with_parents(folder.c_str(), 0700);
-  auto reason = SaveListToFile(items_, path_);
-  if (!reason) dirty_ = false;
-  return reason;
+  if (index >= 0) services_.list.Remove(static_cast<std::size_t>(index));
 }
 
 void frmFav::cmdClose_Click() {
   if (auto reason = Save()) {
     // Nothing is lost: the dialog stays loaded with its list.
-    program_.services().prompts.MsgBox(
-        this, "The favourites could not be saved to " + path_ + ": " + *reason, "Favorites",
-        MsgIcon::Critical, MsgButtons::OK);
+    services_.prompts.MsgBox(this,
+                             "The favourites could not be saved to " + FilePath() + ": " + *reason,
+                             "Favorites", MsgIcon::Critical, MsgButtons::OK);
     return;
   }
-  program_.UnloadFavoritesDialog();
+  services_.unload();
 }
 
 }  // namespace tarravelle

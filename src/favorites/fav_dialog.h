@@ -7,24 +7,33 @@
 #include <gtkmm/scrolledwindow.h>
 #include <gtkmm/window.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "favorites/favorites_list.h"
+#include "ports/prompts.h"
+#include "ports/window_stacking.h"
+
 namespace tarravelle {
 
-class Program;
-
-// fav.Dat in the program's folder when the person may write there (a build tree, a portable
-// copy), and in the program's data folder otherwise (an installed program).
-std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder);
-
-// The favourites dialog: the list of fav.Dat, held while the dialog is loaded and written back
-// by Close. Its commands act on the program's first main window.
+// The favourites dialog: a view of the program's favourites list, which it reads when it is
+// loaded and writes back on Close. Go to Url asks the list to open the chosen address.
 class frmFav : public Gtk::Window {
  public:
+  struct Services {
+    FavoritesList& list;
+    Prompts& prompts;
+    // Keeps the dialog above other windows; where it cannot, the dialog stays above `owner`.
+    WindowStacking* stacking = nullptr;
+    Gtk::Window* owner = nullptr;
+    // Unloads the dialog, once Close has saved the list.
+    std::function<void()> unload;
+  };
+
   // Loading the dialog runs its load step, which reads the file.
-  explicit frmFav(Program& program);
+  explicit frmFav(Services services);
 
   Gtk::ListBox List1;
   Gtk::Button cmdClose, cmdRemove, cmdGoToFav;
@@ -36,26 +45,24 @@ class frmFav : public Gtk::Window {
   void cmdRemove_Click();
   void cmdClose_Click();
 
-  const std::vector<std::string>& Items() const { return items_; }
+  const std::vector<std::string>& Items() const { return services_.list.Items(); }
   // Appends an item, as Add to Favorites does.
-  void AddItem(const std::string& item);
+  void AddItem(const std::string& item) { services_.list.Add(item); }
   // The selected item's index, -1 for none; selecting one is what a click on it does.
   int ListIndex() const;
   void SetListIndex(int index);
 
-  // Whether the list has changed since it was read or last saved.
-  bool Dirty() const { return dirty_; }
-  // Writes the list to the file; the reason when it cannot.
-  std::optional<std::string> Save();
-  const std::string& FilePath() const { return path_; }
+  bool Dirty() const { return services_.list.Dirty(); }
+  std::optional<std::string> Save() { return services_.list.Save(); }
+  const std::string& FilePath() const { return services_.list.FilePath(); }
 
  private:
+  // The list's changes, shown as they happen (a window is trackable: they end with it).
   void ShowItems();
+  void ShowAdded(std::size_t index);
+  void ShowRemoved(std::size_t index);
 
-  Program& program_;
-  std::string path_;
-  std::vector<std::string> items_;
-  bool dirty_ = false;
+  Services services_;
   Gtk::Fixed client_;
   Gtk::ScrolledWindow scroller_;
 };

@@ -1,12 +1,11 @@
 #include "favorites/favorites_menu.h"
 
-#include "app/form1.h"
-#include "app/program.h"
 #include "favorites/fav_dialog.h"
 
 namespace tarravelle {
 
-FavoritesMenu::FavoritesMenu(Form1& form, Program& program) : form_(form), program_(program) {
+FavoritesMenu::FavoritesMenu(Form1Controls& form, Prompts& prompts, std::function<frmFav*()> dialog)
+    : form_(form), prompts_(prompts), dialog_(std::move(dialog)) {
   form.Menu("mnuFavoritesAddFavorites").signal_click().connect([this](int) {
     mnuFavoritesAddFavorites_Click();
   });
@@ -18,19 +17,19 @@ FavoritesMenu::FavoritesMenu(Form1& form, Program& program) : form_(form), progr
 void FavoritesMenu::mnuFavoritesAddFavorites_Click() {
   const std::string address = form_.cboURL.get_active_text();
   if (!address.empty()) {
-    program_.LoadFavoritesDialog().AddItem(address);
+    if (auto* dialog = dialog_()) dialog->AddItem(address);
     return;
   }
-  // The answer may come after this window has gone; the program outlives it.
-  Program& program = program_;
-  program.services().prompts.InputBox(&form_, "Enter website you wish to add to favorites", "Add",
-                                      "www.", [&program](std::optional<std::string> answer) {
-                                        if (answer && !answer->empty() && !program.Ended()) {
-                                          program.LoadFavoritesDialog().AddItem(*answer);
-                                        }
-                                      });
+  // The answer may come after this window has gone; the program, and so `dialog`, outlive it.
+  prompts_.InputBox(&form_.window, "Enter website you wish to add to favorites", "Add", "www.",
+                    [dialog = dialog_](std::optional<std::string> answer) {
+                      if (!answer || answer->empty()) return;
+                      if (auto* loaded = dialog()) loaded->AddItem(*answer);
+                    });
 }
 
-void FavoritesMenu::mnuFavoritesShowFavorites_Click() { program_.LoadFavoritesDialog().present(); }
+void FavoritesMenu::mnuFavoritesShowFavorites_Click() {
+  if (auto* dialog = dialog_()) dialog->present();
+}
 
 }  // namespace tarravelle

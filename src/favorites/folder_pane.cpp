@@ -1,12 +1,11 @@
 #include "favorites/folder_pane.h"
 
-#include "app/form1.h"
 #include "favorites/item_id.h"
-#include "platform/special_folders.h"
 
 namespace tarravelle {
 
-FolderPane::FolderPane(Form1& form, SpecialFolders* folders) : form_(form), folders_(folders) {
+FolderPane::FolderPane(Form1Controls& form, SpecialFolders* folders)
+    : form_(form), folders_(folders) {
   form.Menu("mnuFavoritesInternetExplorerFavorites").signal_click().connect([this](int) {
     mnuFavoritesInternetExplorerFavorites_Click();
   });

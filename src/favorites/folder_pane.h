@@ -2,16 +2,16 @@
 
 #include <sigc++/trackable.h>
 
-namespace tarravelle {
+#include "ports/special_folders.h"
+#include "ui/form1_controls.h"
 
-class Form1;
-class SpecialFolders;
+namespace tarravelle {
 
 // The side pane WB1 over the left of the page view, showing the favourites or history folder,
 // with cmdCloseFavs above it as its title bar.
 class FolderPane : public sigc::trackable {
  public:
-  FolderPane(Form1& form, SpecialFolders* folders);
+  FolderPane(Form1Controls& form, SpecialFolders* folders);
 
   void mnuFavoritesInternetExplorerFavorites_Click();
   void mnuToolsHistory_Click();
@@ -20,7 +20,7 @@ class FolderPane : public sigc::trackable {
  private:
   void OpenFolder(int folder, const char* caption);
 
-  Form1& form_;
+  Form1Controls& form_;
   SpecialFolders* folders_;
 };
 

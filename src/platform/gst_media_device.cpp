@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-#include "platform/mci_command.h"
+#include "ports/gobject_ptr.h"
+#include "ports/mci_command.h"
 
 namespace tarravelle {
 namespace {
@@ -16,15 +17,18 @@ enum class TimeFormat { Milliseconds, Frames };
 MciReply Error(int code) { return {code, {}}; }
 MciReply Done(std::string text = {}) { return {0, std::move(text)}; }
 
+template <typename T>
+using GstObjectPtr = CHandle<T, gst_object_unref>;
+using GstTagListPtr = CHandle<GstTagList, gst_tag_list_unref>;
+using GstCapsPtr = CHandle<GstCaps, gst_caps_unref>;
+using GstMessagePtr = CHandle<GstMessage, gst_message_unref>;
+
 }  // namespace
 
 struct GstMediaDevice::Device {
   ~Device() {
     if (busWatch) g_source_remove(busWatch);
-    if (playbin) {
-      gst_element_set_state(playbin, GST_STATE_NULL);
-      gst_object_unref(playbin);
-    }
+    if (playbin) gst_element_set_state(playbin.get(), GST_STATE_NULL);
   }
 
   std::int64_t ToUnits(gint64 ns) const {
@@ -42,7 +46,7 @@ struct GstMediaDevice::Device {
 
   gint64 Duration() {
     // Some parsers answer 0 while they do not know yet.
-    if (duration <= 0 && !gst_element_query_duration(playbin, GST_FORMAT_TIME, &duration)) {
+    if (duration <= 0 && !gst_element_query_duration(playbin.get(), GST_FORMAT_TIME, &duration)) {
       duration = -1;
     }
     if (duration <= 0 && estimatedDuration < 0) EstimateDuration();
@@ -54,17 +58,17 @@ struct GstMediaDevice::Device {
   // constant bit rate shows as equal least and greatest rates.
   void EstimateDuration() {
     gint64 bytes = 0;
-    GstTagList* tags = nullptr;
-    g_signal_emit_by_name(playbin, "get-audio-tags", 0, &tags);
-    if (!tags || !gst_element_query_duration(playbin, GST_FORMAT_BYTES, &bytes) || bytes <= 0) {
-      if (tags) gst_tag_list_unref(tags);
+    GstTagList* found = nullptr;
+    g_signal_emit_by_name(playbin.get(), "get-audio-tags", 0, &found);
+    const GstTagListPtr tags(found);
+    if (!tags || !gst_element_query_duration(playbin.get(), GST_FORMAT_BYTES, &bytes) ||
+        bytes <= 0) {
       return;
     }
     guint least = 0, greatest = 0, average = 0;
-    gst_tag_list_get_uint(tags, GST_TAG_MINIMUM_BITRATE, &least);
-    gst_tag_list_get_uint(tags, GST_TAG_MAXIMUM_BITRATE, &greatest);
-    gst_tag_list_get_uint(tags, GST_TAG_BITRATE, &average);
-    gst_tag_list_unref(tags);
+    gst_tag_list_get_uint(tags.get(), GST_TAG_MINIMUM_BITRATE, &least);
+    gst_tag_list_get_uint(tags.get(), GST_TAG_MAXIMUM_BITRATE, &greatest);
+    gst_tag_list_get_uint(tags.get(), GST_TAG_BITRATE, &average);
     const guint rate = least > 0 && least == greatest ? least : average;
     if (rate > 0)
       estimatedDuration = gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, rate);
@@ -75,10 +79,10 @@ struct GstMediaDevice::Device {
     switch (GST_MESSAGE_TYPE(message)) {
       case GST_MESSAGE_EOS: device->ended = true; break;
       case GST_MESSAGE_ERROR: {
-        GError* error = nullptr;
-        gst_message_parse_error(message, &error, nullptr);
+        GError* failure = nullptr;
+        gst_message_parse_error(message, &failure, nullptr);
+        const GErrorPtr error(failure);
         g_warning("media playback: %s", error ? error->message : "unknown error");
-        g_clear_error(&error);
         device->ended = true;
         break;
       }
@@ -88,7 +92,7 @@ struct GstMediaDevice::Device {
     return G_SOURCE_CONTINUE;
   }
 
-  GstElement* playbin = nullptr;
+  GstObjectPtr<GstElement> playbin;
   guint busWatch = 0;
   TimeFormat format = TimeFormat::Milliseconds;
   double framesPerSecond = kFramesPerSecondWithoutVideo;
@@ -105,9 +109,8 @@ GstMediaDevice::GstMediaDevice(Options options) : options_(options) {
   // crash it on an X display, and the GTK 3 ones would bring a second GTK into a GTK 4 program.
   GstRegistry* registry = gst_registry_get();
   for (const char* name : {"directfb", "gtkwayland", "gtk"}) {
-    if (GstPlugin* plugin = gst_registry_find_plugin(registry, name)) {
-      gst_registry_remove_plugin(registry, plugin);
-      gst_object_unref(plugin);
+    if (const GstObjectPtr<GstPlugin> plugin{gst_registry_find_plugin(registry, name)}) {
+      gst_registry_remove_plugin(registry, plugin.get());
     }
   }
 }
@@ -120,12 +123,11 @@ GstElement* MakeVideoSink() {
   for (const char* name : {"xvimagesink", "ximagesink", "waylandsink", "glimagesink"}) {
     GstElement* sink = gst_element_factory_make(name, nullptr);
     if (!sink) continue;
-    if (gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS) {
-      gst_element_set_state(sink, GST_STATE_NULL);
-      return sink;
-    }
+    const bool works = gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
     gst_element_set_state(sink, GST_STATE_NULL);
-    gst_object_unref(gst_object_ref_sink(sink));
+    // Handed over still floating, for the playbin to take.
+    if (works) return sink;
+    const GstObjectPtr<GstElement> unusable(static_cast<GstElement*>(gst_object_ref_sink(sink)));
   }
   // No display to show it on: the video still keeps its pace.
   GstElement* sink = gst_element_factory_make("fakesink", nullptr);
@@ -153,7 +155,7 @@ MciReply GstMediaDevice::SendString(const std::string& text) {
   if (!words.empty()) return Error(mci::kUnrecognizedKeyword);
   if (command.verb == "pause" || command.verb == "stop") {
     // Both halt where play is and keep the device open.
-    gst_element_set_state(device.playbin, GST_STATE_PAUSED);
+    gst_element_set_state(device.playbin.get(), GST_STATE_PAUSED);
     return Done();
   }
   // close
@@ -169,72 +171,57 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
   if (devices_.contains(name)) return Error(mci::kDeviceOpen);
   if (!g_file_test(name.c_str(), G_FILE_TEST_IS_REGULAR)) return Error(mci::kFileNotFound);
 
-  GError* error = nullptr;
-  gchar* uri = g_filename_to_uri(name.c_str(), nullptr, &error);
-  if (!uri) {
-    g_clear_error(&error);
-    return Error(mci::kFileNotFound);
-  }
+  const GCharPtr uri(g_filename_to_uri(name.c_str(), nullptr, nullptr));
+  if (!uri) return Error(mci::kFileNotFound);
   auto device = std::make_unique<Device>();
-  device->playbin = gst_element_factory_make("playbin", nullptr);
-  if (!device->playbin) {
-    g_free(uri);
-    return Error(mci::kInternal);
-  }
-  gst_object_ref_sink(device->playbin);
-  g_object_set(device->playbin, "uri", uri, nullptr);
-  g_free(uri);
+  GstElement* made = gst_element_factory_make("playbin", nullptr);
+  if (!made) return Error(mci::kInternal);
+  device->playbin.reset(static_cast<GstElement*>(gst_object_ref_sink(made)));
+  GstElement* playbin = device->playbin.get();
+  g_object_set(playbin, "uri", uri.get(), nullptr);
   if (options_.silent) {
     GstElement* audio = gst_element_factory_make("fakesink", nullptr);
     GstElement* video = gst_element_factory_make("fakesink", nullptr);
     g_object_set(audio, "sync", TRUE, nullptr);
     g_object_set(video, "sync", TRUE, nullptr);
-    g_object_set(device->playbin, "audio-sink", audio, "video-sink", video, nullptr);
+    g_object_set(playbin, "audio-sink", audio, "video-sink", video, nullptr);
   } else {
-    g_object_set(device->playbin, "video-sink", MakeVideoSink(), nullptr);
+    g_object_set(playbin, "video-sink", MakeVideoSink(), nullptr);
   }
-  GstBus* bus = gst_element_get_bus(device->playbin);
-  device->busWatch = gst_bus_add_watch(bus, &Device::OnBusMessage, device.get());
-  gst_object_unref(bus);
+  const GstObjectPtr<GstBus> bus(gst_element_get_bus(playbin));
+  device->busWatch = gst_bus_add_watch(bus.get(), &Device::OnBusMessage, device.get());
 
   // The file is ready when it has prerolled: its length and frame rate are known from then on.
-  gst_element_set_state(device->playbin, GST_STATE_PAUSED);
+  gst_element_set_state(playbin, GST_STATE_PAUSED);
   GstState state = GST_STATE_NULL;
-  const GstStateChangeReturn ready =
-      gst_element_get_state(device->playbin, &state, nullptr,
-                            static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
+  const GstStateChangeReturn ready = gst_element_get_state(
+      playbin, &state, nullptr, static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
   if (ready != GST_STATE_CHANGE_SUCCESS && ready != GST_STATE_CHANGE_NO_PREROLL) {
     return Error(mci::kInvalidFile);
   }
   gint videos = 0;
-  g_object_get(device->playbin, "n-video", &videos, nullptr);
+  g_object_get(playbin, "n-video", &videos, nullptr);
   if (videos > 0) {
-    GstPad* pad = nullptr;
-    g_signal_emit_by_name(device->playbin, "get-video-pad", 0, &pad);
-    if (pad) {
-      if (GstCaps* caps = gst_pad_get_current_caps(pad)) {
-        gint numerator = 0, denominator = 1;
-        if (gst_structure_get_fraction(gst_caps_get_structure(caps, 0), "framerate", &numerator,
-                                       &denominator) &&
-            numerator > 0 && denominator > 0) {
-          device->framesPerSecond = static_cast<double>(numerator) / denominator;
-        }
-        gst_caps_unref(caps);
-      }
-      gst_object_unref(pad);
+    GstPad* found = nullptr;
+    g_signal_emit_by_name(playbin, "get-video-pad", 0, &found);
+    const GstObjectPtr<GstPad> pad(found);
+    const GstCapsPtr caps(pad ? gst_pad_get_current_caps(pad.get()) : nullptr);
+    gint numerator = 0, denominator = 1;
+    if (caps &&
+        gst_structure_get_fraction(gst_caps_get_structure(caps.get(), 0), "framerate", &numerator,
+                                   &denominator) &&
+        numerator > 0 && denominator > 0) {
+      device->framesPerSecond = static_cast<double>(numerator) / denominator;
     }
   }
   if (device->Duration() <= 0) {
     // The bit rate comes with the stream's tags, which may still be on their way.
-    GstBus* tagBus = gst_element_get_bus(device->playbin);
     for (int tries = 0; tries < 10 && device->Duration() <= 0; ++tries) {
       device->EstimateDuration();
       if (device->Duration() > 0) break;
-      if (GstMessage* tag = gst_bus_timed_pop_filtered(tagBus, 50 * GST_MSECOND, GST_MESSAGE_TAG)) {
-        gst_message_unref(tag);
-      }
+      const GstMessagePtr tag(
+          gst_bus_timed_pop_filtered(bus.get(), 50 * GST_MSECOND, GST_MESSAGE_TAG));
     }
-    gst_object_unref(tagBus);
   }
   devices_.emplace(name, std::move(device));
   return Done();
@@ -252,17 +239,17 @@ MciReply GstMediaDevice::Play(Device& device, const std::vector<std::string>& wo
       return Error(mci::kOutOfRange);
     }
     if (!gst_element_seek_simple(
-            device.playbin, GST_FORMAT_TIME,
+            device.playbin.get(), GST_FORMAT_TIME,
             static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
             device.FromUnits(from))) {
       return Error(mci::kInternal);
     }
   } else if (device.ended) {
     // At the end, play starts the file again.
-    gst_element_seek_simple(device.playbin, GST_FORMAT_TIME, GST_SEEK_FLAG_FLUSH, 0);
+    gst_element_seek_simple(device.playbin.get(), GST_FORMAT_TIME, GST_SEEK_FLAG_FLUSH, 0);
   }
   device.ended = false;
-  if (gst_element_set_state(device.playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+  if (gst_element_set_state(device.playbin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
     return Error(mci::kInternal);
   }
   return Done();
@@ -292,7 +279,7 @@ MciReply GstMediaDevice::Status(Device& device, const std::vector<std::string>& 
   if (words[0] == "length") return Done(std::to_string(device.ToUnits(device.Duration())));
   if (words[0] != "position") return Error(mci::kUnrecognizedKeyword);
   gint64 position = 0;
-  if (!gst_element_query_position(device.playbin, GST_FORMAT_TIME, &position)) position = 0;
+  if (!gst_element_query_position(device.playbin.get(), GST_FORMAT_TIME, &position)) position = 0;
   return Done(std::to_string(device.ToUnits(position)));
 }
 

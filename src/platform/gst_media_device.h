@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "player/media_control.h"
+#include "ports/media_control.h"
 
 namespace tarravelle {
 

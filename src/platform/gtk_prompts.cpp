@@ -2,8 +2,8 @@
 
 #include <gtkmm.h>
 
-#include "platform/accessible_label.h"
-#include "platform/file_filter.h"
+#include "ports/file_filter.h"
+#include "ui/accessible_label.h"
 
 namespace tarravelle {
 namespace {

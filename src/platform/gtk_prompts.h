@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/prompts.h"
+#include "ports/prompts.h"
 
 namespace tarravelle {
 

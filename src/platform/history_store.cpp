@@ -4,6 +4,8 @@
 #include <glib/gstdio.h>
 #include <sqlite3.h>
 
+#include "ports/gobject_ptr.h"
+
 namespace tarravelle {
 namespace {
 
@@ -35,9 +37,8 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
 }  // namespace
 
 HistoryStore::HistoryStore(const std::string& path) : path_(path) {
-  gchar* folder = g_path_get_dirname(path.c_str());
-  g_mkdir_with_parents(folder, 0700);
-  g_free(folder);
+  const GCharPtr folder(g_path_get_dirname(path.c_str()));
+  g_mkdir_with_parents(folder.get(), 0700);
   if (sqlite3_open(path.c_str(), &db_) != SQLITE_OK) {
     g_warning("browsing history unavailable: %s", db_ ? sqlite3_errmsg(db_) : "out of memory");
     sqlite3_close(db_);

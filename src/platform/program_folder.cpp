@@ -5,11 +5,7 @@
 
 namespace tarravelle {
 
-ProgramFolder::ProgramFolder(std::string path) : path_(std::move(path)) {
-  while (path_.size() > 1 && path_.back() == '/') path_.pop_back();
-}
-
-ProgramFolder ProgramFolder::OfRunningProgram() {
+ProgramFolder RunningProgramFolder() {
   std::error_code error;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return ProgramFolder(std::filesystem::current_path(error).string());

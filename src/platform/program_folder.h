@@ -1,21 +1,10 @@
 #pragma once
 
-#include <string>
+#include "ports/program_folder.h"
 
 namespace tarravelle {
 
-// The folder that holds the running program file, without a trailing separator.
-class ProgramFolder {
- public:
-  explicit ProgramFolder(std::string path);
-
-  // The folder of /proc/self/exe; the working folder if that cannot be read.
-  static ProgramFolder OfRunningProgram();
-
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
+// The folder of /proc/self/exe; the working folder if that cannot be read.
+ProgramFolder RunningProgramFolder();
 
 }  // namespace tarravelle

@@ -1,79 +1,37 @@
 #include "platform/webkit_engine.h"
 
-#include <gtkmm.h>
+#include <glibmm/miscutils.h>
+#include <gtkmm/box.h>
 #include <webkit/webkit.h>
 
+#include <array>
 #include <cmath>
 #include <list>
 
 #include "platform/address_fixup.h"
-#include "platform/folder_pages.h"
-#include "platform/gobject_ptr.h"
-#include "platform/history_store.h"
-#include "platform/settings_store.h"
-#include "platform/special_folders.h"
+#include "platform/builtin_scheme.h"
+#include "platform/desktop_special_folders.h"
+#include "platform/popup_window.h"
+#include "platform/signal_connections.h"
 
 namespace tarravelle {
 namespace {
 
 constexpr std::int32_t kProgressMax = 10000;
-constexpr const char* kStartPageResource = "/org/tarravelle/Tarravelle/start/start.html";
 
 std::string UriOf(WebKitWebView* view) {
   const char* uri = webkit_web_view_get_uri(view);
   return uri ? uri : "";
 }
 
-// Serves the built-in pages of the "tarravelle:" scheme from the program's resources.
-void ServeBuiltInPage(WebKitURISchemeRequest* request, gpointer) {
-  const std::string path = webkit_uri_scheme_request_get_path(request);
-  GError* error = nullptr;
-  GInputStream* stream = nullptr;
-  if (path == "start" || path == "start/" || path.empty()) {
-    stream = g_resources_open_stream(kStartPageResource, G_RESOURCE_LOOKUP_FLAGS_NONE, &error);
-  } else {
-    error = g_error_new(G_IO_ERROR, G_IO_ERROR_NOT_FOUND, "No built-in page named \"%s\"",
-                        path.c_str());
-  }
-  if (!stream) {
-    webkit_uri_scheme_request_finish_error(request, error);
-    g_error_free(error);
-    return;
-  }
-  webkit_uri_scheme_request_finish(request, stream, -1, "text/html");
-  g_object_unref(stream);
-}
-
-void RegisterBuiltInScheme() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  webkit_web_context_register_uri_scheme(webkit_web_context_get_default(), "tarravelle",
-                                         ServeBuiltInPage, nullptr, nullptr);
-}
-
-class WebKitEngine;
-
-// A window of the engine's own for a pop-up that the program let through.
-class PopupWindow : public Gtk::Window {
- public:
-  PopupWindow(WebKitEngine& owner, WebKitWebView* relatedView);
-  ~PopupWindow() override;
-  WebKitWebView* View() const { return view_; }
-
- private:
-  static void OnReadyToShow(WebKitWebView* view, gpointer self);
-  static void OnClose(WebKitWebView* view, gpointer self);
-  static void OnTitle(GObject* view, GParamSpec*, gpointer self);
-
-  WebKitWebView* view_;
-  sigc::connection forget_;
-};
-
+// The engine over one web view: operations become WebKit calls, and the view's signals (one
+// table of them) become the engine's events.
 class WebKitEngine final : public BrowserEngine {
  public:
-  WebKitEngine(WebEngineSession& session, const SettingsStore& settings, HistoryStore* history)
-      : settings_(settings), history_(history) {
+  WebKitEngine(WebEngineSession& session, const WebKitEngineServices& services)
+      : settings_(services.settings),
+        history_(services.history),
+        folderPages_(services.folderPages) {
     RegisterBuiltInScheme();
     view_ = WEBKIT_WEB_VIEW(
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
@@ -83,22 +41,18 @@ class WebKitEngine final : public BrowserEngine {
     gtk_widget_set_hexpand(GTK_WIDGET(view_), TRUE);
     gtk_widget_set_vexpand(GTK_WIDGET(view_), TRUE);
     gtk_box_append(holder_.gobj(), GTK_WIDGET(view_));
-    ConnectView(view_, this);
+    static const std::array<SignalConnections::Signal, 6> kViewSignals{{
+        {"load-changed", G_CALLBACK(OnLoadChanged)},
+        {"load-failed", G_CALLBACK(OnLoadFailed)},
+        {"notify::estimated-load-progress", G_CALLBACK(OnProgress)},
+        {"notify::title", G_CALLBACK(OnTitle)},
+        {"mouse-target-changed", G_CALLBACK(OnMouseTarget)},
+        {"create", G_CALLBACK(OnCreate)},
+    }};
+    signals_.ConnectAll(view_, kViewSignals, this);
   }
 
-  ~WebKitEngine() override {
-    popups_.clear();
-    g_signal_handlers_disconnect_by_data(view_, this);
-  }
-
-  static void ConnectView(WebKitWebView* view, WebKitEngine* self) {
-    g_signal_connect(view, "load-changed", G_CALLBACK(OnLoadChanged), self);
-    g_signal_connect(view, "load-failed", G_CALLBACK(OnLoadFailed), self);
-    g_signal_connect(view, "notify::estimated-load-progress", G_CALLBACK(OnProgress), self);
-    g_signal_connect(view, "notify::title", G_CALLBACK(OnTitle), self);
-    g_signal_connect(view, "mouse-target-changed", G_CALLBACK(OnMouseTarget), self);
-    g_signal_connect(view, "create", G_CALLBACK(OnCreate), self);
-  }
+  ~WebKitEngine() override { popups_.clear(); }
 
   Gtk::Widget& Widget() override { return holder_; }
 
@@ -112,20 +66,11 @@ class WebKitEngine final : public BrowserEngine {
   // Shows the folder that the list names as a page of links.
   bool Navigate2(const std::vector<std::uint8_t>& itemIdList) override {
     const auto folder = DecodeShellFolder(itemIdList);
-    if (!folder) return false;
-    std::string html;
-    if (folder->kind == "favorites") {
-      html = FavoritesPage(ReadFavoritesFolder(folder->path));
-    } else if (folder->kind == "history") {
-      HistoryStore history(folder->path);
-      GDateTime* now = g_date_time_new_now_local();
-      html = HistoryPage(history.Recent(500), now);
-      g_date_time_unref(now);
-    } else {
-      return false;
-    }
+    if (!folder || !folderPages_) return false;
+    const auto html = folderPages_->FolderPage(*folder);
+    if (!html) return false;
     const std::string base = "tarravelle://" + folder->kind + "/";
-    webkit_web_view_load_html(view_, html.c_str(), base.c_str());
+    webkit_web_view_load_html(view_, html->c_str(), base.c_str());
     return true;
   }
 
@@ -188,27 +133,33 @@ class WebKitEngine final : public BrowserEngine {
     return gtk_widget_has_focus(GTK_WIDGET(view_)) || holder_.has_focus();
   }
 
-  // Shared with the pop-up windows that this engine opened: their own pop-ups ask the same switch.
-  static GtkWidget* OnCreate(WebKitWebView* view, WebKitNavigationAction* action, gpointer data) {
-    auto* self = static_cast<WebKitEngine*>(data);
+ private:
+  // A pop-up asked for by `view` (this engine's, or a pop-up window's it opened: theirs ask the
+  // same switch).
+  GtkWidget* CreatePopup(WebKitWebView* view, WebKitNavigationAction* action) {
     NewWindowRequest request;
     if (auto* uriRequest = webkit_navigation_action_get_request(action)) {
       if (const char* uri = webkit_uri_request_get_uri(uriRequest)) request.url = uri;
     }
-    self->NewWindow2.emit(request);
+    NewWindow2.emit(request);
     if (request.Cancel) return nullptr;
-    auto& popup = self->popups_.emplace_back(std::make_unique<PopupWindow>(*self, view));
+    auto& popup = popups_.emplace_back(std::make_unique<PopupWindow>(
+        view,
+        [this](WebKitWebView* from, WebKitNavigationAction* next) {
+          return CreatePopup(from, next);
+        },
+        [this](PopupWindow* gone) {
+          popups_.remove_if([gone](const auto& owned) { return owned.get() == gone; });
+        }));
     return GTK_WIDGET(popup->View());
   }
 
-  void ForgetPopup(PopupWindow* popup) {
-    popups_.remove_if([popup](const auto& owned) { return owned.get() == popup; });
+  static GtkWidget* OnCreate(WebKitWebView* view, WebKitNavigationAction* action, gpointer data) {
+    return static_cast<WebKitEngine*>(data)->CreatePopup(view, action);
   }
 
- private:
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
-    if (view != self->view_) return;
     const std::string uri = UriOf(view);
     switch (event) {
       case WEBKIT_LOAD_STARTED:
@@ -271,16 +222,6 @@ class WebKitEngine final : public BrowserEngine {
     self->TitleChange.emit(title ? title : "");
   }
 
-  // Pages of the web and of files are history; the program's own pages are not.
-  void RecordVisit(const std::string& uri) {
-    if (!history_ || loadFailed_) return;
-    if (!(uri.starts_with("http://") || uri.starts_with("https://") || uri.starts_with("file:"))) {
-      return;
-    }
-    const char* title = webkit_web_view_get_title(view_);
-    lastVisit_ = history_->Record(uri, title ? title : "", g_get_real_time() / G_USEC_PER_SEC);
-  }
-
   static void OnMouseTarget(WebKitWebView*, WebKitHitTestResult* hit, guint, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     std::string link;
@@ -292,77 +233,44 @@ class WebKitEngine final : public BrowserEngine {
     self->StatusTextChange.emit(link);
   }
 
+  // Pages of the web and of files are history; the program's own pages are not.
+  void RecordVisit(const std::string& uri) {
+    if (!history_ || loadFailed_) return;
+    if (!(uri.starts_with("http://") || uri.starts_with("https://") || uri.starts_with("file:"))) {
+      return;
+    }
+    const char* title = webkit_web_view_get_title(view_);
+    lastVisit_ = history_->Record(uri, title ? title : "", g_get_real_time() / G_USEC_PER_SEC);
+  }
+
   const SettingsStore& settings_;
-  HistoryStore* history_;
+  BrowsingHistory* history_;
+  FolderPageSource* folderPages_;
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;
-  Gtk::Box holder_;
-  WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive
   bool loading_ = false;
   std::int32_t lastProgress_ = -1;
   std::string hoverLink_;
+  Gtk::Box holder_;
+  WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive
   std::list<std::unique_ptr<PopupWindow>> popups_;
+  SignalConnections signals_;  // declared last: disconnected first, while the view still exists
 };
-
-PopupWindow::PopupWindow(WebKitEngine& owner, WebKitWebView* relatedView) {
-  view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", relatedView, nullptr));
-  set_child(*Glib::wrap(GTK_WIDGET(view_)));
-  set_default_size(800, 600);
-  g_signal_connect(view_, "ready-to-show", G_CALLBACK(OnReadyToShow), this);
-  g_signal_connect(view_, "close", G_CALLBACK(OnClose), this);
-  g_signal_connect(view_, "notify::title", G_CALLBACK(OnTitle), this);
-  g_signal_connect(view_, "create", G_CALLBACK(WebKitEngine::OnCreate), &owner);
-  // Deleted after the hide has been handled; the owner deletes what is left when it goes first.
-  signal_hide().connect([this, &owner] {
-    forget_ = Glib::signal_idle().connect([this, &owner] {
-      owner.ForgetPopup(this);
-      return false;
-    });
-  });
-}
-
-PopupWindow::~PopupWindow() {
-  forget_.disconnect();
-  g_signal_handlers_disconnect_matched(view_, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, this);
-}
-
-void PopupWindow::OnReadyToShow(WebKitWebView* view, gpointer self) {
-  auto* window = static_cast<PopupWindow*>(self);
-  GdkRectangle geometry{};
-  webkit_window_properties_get_geometry(webkit_web_view_get_window_properties(view), &geometry);
-  if (geometry.width > 0 && geometry.height > 0) {
-    window->set_default_size(geometry.width, geometry.height);
-  }
-  window->present();
-}
-
-void PopupWindow::OnClose(WebKitWebView*, gpointer self) {
-  static_cast<PopupWindow*>(self)->hide();
-}
-
-void PopupWindow::OnTitle(GObject*, GParamSpec*, gpointer self) {
-  auto* window = static_cast<PopupWindow*>(self);
-  const char* title = webkit_web_view_get_title(window->view_);
-  window->set_title(title ? title : "");
-}
 
 }  // namespace
 
 WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
   if (dataFolder) {
     const std::string cache = Glib::build_filename(Glib::get_user_cache_dir(), "tarravelle");
-    session_ = webkit_network_session_new(dataFolder->c_str(), cache.c_str());
+    session_.reset(G_OBJECT(webkit_network_session_new(dataFolder->c_str(), cache.c_str())));
   } else {
-    session_ = webkit_network_session_new_ephemeral();
+    session_.reset(G_OBJECT(webkit_network_session_new_ephemeral()));
   }
 }
 
-WebEngineSession::~WebEngineSession() { g_object_unref(session_); }
-
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,
-                                                const SettingsStore& settings,
-                                                HistoryStore* history) {
-  return std::make_unique<WebKitEngine>(session, settings, history);
+                                                const WebKitEngineServices& services) {
+  return std::make_unique<WebKitEngine>(session, services);
 }
 
 }  // namespace tarravelle

@@ -4,38 +4,42 @@
 #include <optional>
 #include <string>
 
-#include "app/browser_engine.h"
+#include "ports/browser_engine.h"
+#include "ports/browsing_history.h"
+#include "ports/gobject_ptr.h"
+#include "ports/settings_store.h"
+#include "ports/special_folders.h"
 
 namespace tarravelle {
-
-class SettingsStore;
-class HistoryStore;
 
 // The engine's network session: cookies, cache and site data, shared by every view of the
 // program. A session without a data folder keeps nothing on disk (tests use that).
 class WebEngineSession {
  public:
   explicit WebEngineSession(std::optional<std::string> dataFolder);
-  ~WebEngineSession();
-  WebEngineSession(const WebEngineSession&) = delete;
-  WebEngineSession& operator=(const WebEngineSession&) = delete;
 
   // The native session object, for the engine implementation.
-  void* Native() const { return session_; }
+  void* Native() const { return session_.get(); }
 
  private:
-  void* session_;
+  GObjectPtr<GObject> session_;
 };
 
 // The engine's own home page: the settings entry "Start Page" of section "Main" of the
 // application "Tarravelle Engine", or the built-in start page.
 inline constexpr const char* kEngineSettingsApplication = "Tarravelle Engine";
-inline constexpr const char* kBuiltInStartPage = "tarravelle://start";
 
-// A BrowserEngine on a WebKitGTK web view. With a history store, every completed top-level page
-// load is recorded there.
+// What a WebKitGTK engine is handed besides its session.
+struct WebKitEngineServices {
+  const SettingsStore& settings;
+  // Where every completed top-level page load is recorded; none keeps no history.
+  BrowsingHistory* history = nullptr;
+  // The pages that Navigate2 shows for a folder; without it Navigate2 refuses.
+  FolderPageSource* folderPages = nullptr;
+};
+
+// A BrowserEngine on a WebKitGTK web view.
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,
-                                                const SettingsStore& settings,
-                                                HistoryStore* history = nullptr);
+                                                const WebKitEngineServices& services);
 
 }  // namespace tarravelle

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "player/media_control.h"
+#include "ports/media_control.h"
 
 namespace tarravelle {
 namespace {

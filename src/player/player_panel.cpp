@@ -2,9 +2,6 @@
 
 #include <glibmm/main.h>
 
-#include "app/form1.h"
-#include "app/program.h"
-
 namespace tarravelle {
 namespace {
 
@@ -27,8 +24,8 @@ void PlayerPanel::Labels::SetCurrentFrame(const std::string& text) {
   SetIfChanged(form_.lbl, text);
 }
 
-PlayerPanel::PlayerPanel(Form1& form, Program& program)
-    : form_(form), program_(program), engine_(program.Media()), labels_(form) {
+PlayerPanel::PlayerPanel(Form1Controls& form, Prompts& prompts, MediaEngine& engine)
+    : form_(form), prompts_(prompts), engine_(engine), labels_(form) {
   form.cmdeject.signal_clicked().connect([this] { cmdeject_Click(); });
   form.cmdPlay.signal_clicked().connect([this] { cmdPlay_Click(); });
   form.cmdpause.signal_clicked().connect([this] { cmdpause_Click(); });
@@ -59,34 +56,34 @@ void PlayerPanel::SetTimer(bool enabled) {
 }
 
 void PlayerPanel::cmdeject_Click() {
-  auto& prompts = program_.services().prompts;
-  auto busy = [&prompts, this] {
-    prompts.MsgBox(&form_, "Sonavelle is busy right now!", "Sonavelle", MsgIcon::Exclamation,
-                   MsgButtons::OK);
+  auto busy = [this] {
+    prompts_.MsgBox(&form_.window, "Sonavelle is busy right now!", "Sonavelle",
+                    MsgIcon::Exclamation, MsgButtons::OK);
   };
   if (engine_.IsPlaying) {
     busy();
     return;
   }
   std::weak_ptr<bool> alive = alive_;
-  prompts.ChooseOpenFile(&form_, kMediaFilter,
-                         [this, alive, busy](std::optional<std::string> path) {
-                           if (alive.expired() || !*alive.lock() || !path || path->empty()) return;
-                           // Another window may have started playing while the chooser was open.
-                           if (engine_.IsPlaying) {
-                             busy();
-                             return;
-                           }
-                           LoadFile(*path);
-                         });
+  prompts_.ChooseOpenFile(&form_.window, kMediaFilter,
+                          [this, alive, busy](std::optional<std::string> path) {
+                            if (alive.expired() || !*alive.lock() || !path || path->empty()) return;
+                            // Another window may have started playing while the chooser was open.
+                            if (engine_.IsPlaying) {
+                              busy();
+                              return;
+                            }
+                            LoadFile(*path);
+                          });
 }
 
 void PlayerPanel::LoadFile(const std::string& path) {
   // The path is put between double quotes in every command; one inside it would end the name
   // early and turn the rest into words of the command.
   if (path.find('"') != std::string::npos) {
-    program_.services().prompts.MsgBox(
-        &form_, "Sonavelle cannot play \"" + path + "\": its name contains a double quote (\").",
+    prompts_.MsgBox(
+        &form_.window,
+        "Sonavelle cannot play \"" + path + "\": its name contains a double quote (\").",
         "Sonavelle", MsgIcon::Exclamation, MsgButtons::OK);
     return;
   }

@@ -7,11 +7,10 @@
 #include <string>
 
 #include "player/media_engine.h"
+#include "ports/prompts.h"
+#include "ui/form1_controls.h"
 
 namespace tarravelle {
-
-class Form1;
-class Program;
 
 inline constexpr const char* kMediaFilter =
     "MP3 Files|*.mp3|MPEG Files|*.mpeg|MPG File|*.mpg|ASF Files|*.asf|VCD DAT Files|*.dat|"
@@ -21,7 +20,7 @@ inline constexpr const char* kMediaFilter =
 // counter timer shows the engine's progress in this window's labels.
 class PlayerPanel : public sigc::trackable {
  public:
-  PlayerPanel(Form1& form, Program& program);
+  PlayerPanel(Form1Controls& form, Prompts& prompts, MediaEngine& engine);
   ~PlayerPanel();
 
   void cmdeject_Click();
@@ -40,21 +39,21 @@ class PlayerPanel : public sigc::trackable {
   // Writes the engine's texts into this window's labels, only where they change.
   class Labels : public PlayerLabels {
    public:
-    explicit Labels(Form1& form) : form_(form) {}
+    explicit Labels(Form1Controls& form) : form_(form) {}
     void SetCaption(const std::string& text) override;
     void SetTotalTime(const std::string& text) override;
     void SetTotalFrames(const std::string& text) override;
     void SetCurrentFrame(const std::string& text) override;
 
    private:
-    Form1& form_;
+    Form1Controls& form_;
   };
 
   void LoadFile(const std::string& path);
   void SetTimer(bool enabled);
 
-  Form1& form_;
-  Program& program_;
+  Form1Controls& form_;
+  Prompts& prompts_;
   MediaEngine& engine_;
   Labels labels_;
   sigc::connection timer_;

@@ -1,6 +1,4 @@
 // The main window as it is created: every control and menu item against its design.
-#include "app/form_design.h"
-
 #include <gdkmm/texture.h>
 #include <giomm/menumodel.h>
 #include <gtest/gtest.h>
@@ -9,12 +7,13 @@
 #include <map>
 #include <set>
 
-#include "app/form_css.h"
-#include "app/menu_item.h"
-#include "app/twips.h"
 #include "support/main_loop.h"
 #include "support/test_program.h"
 #include "support/widget_geometry.h"
+#include "ui/form1_design.h"
+#include "ui/form_css.h"
+#include "ui/menu_item.h"
+#include "ui/twips.h"
 
 namespace tarravelle {
 namespace {
@@ -216,17 +215,17 @@ TEST(Form1Design, MenuItemsAreWindowActionsWithTheirDesignStates) {
   EXPECT_EQ(names.size(), 41u);
   for (const auto& name : names) {
     SCOPED_TRACE(name);
-    EXPECT_NO_THROW(form.Menu(name));
+    EXPECT_NO_THROW(form.MenuNamed(name));
     const bool enabledByDesign = name != "mnuFileSave";
-    EXPECT_EQ(form.Menu(name).Enabled(), enabledByDesign);
+    EXPECT_EQ(form.MenuNamed(name).Enabled(), enabledByDesign);
   }
   for (const auto* name :
        {"mnuTarravelle", "mnuGooglebar", "mnuStandardButtons", "mnuAddressBar"}) {
-    EXPECT_TRUE(form.Menu(name).Checked()) << name;
+    EXPECT_TRUE(form.MenuNamed(name).Checked()) << name;
   }
   EXPECT_FALSE(form.Menu("mnuFileWorkOffline").Checked());
   EXPECT_TRUE(form.Menu("mnuViewTextSizeFont").IsArray());
-  EXPECT_THROW(form.Menu("mnuNoSuchItem"), std::out_of_range);
+  EXPECT_THROW(form.MenuNamed("mnuNoSuchItem"), std::out_of_range);
 }
 
 TEST(Form1Design, DisabledSaveIgnoresItsShortcutAndClicks) {

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "browse/address_bar.h"
 #include "browse/status_line.h"
+#include "platform/key_file_settings.h"
 #include "platform/webkit_engine.h"
 #include "support/fake_prompts.h"
 #include "support/local_web_server.h"
@@ -18,11 +19,11 @@ class RealEngineWindowTest : public testing::Test {
  protected:
   RealEngineWindowTest() : session_(std::nullopt) {
     Services services{
-        .settings = SettingsStore(dir_.File("settings.ini")),
+        .settings = settings_,
         .folder = ProgramFolder(dir_.Path()),
         .prompts = prompts_,
         .shell = nullptr,
-        .makeEngine = [this] { return MakeWebKitEngine(session_, program_->services().settings); },
+        .makeEngine = [this] { return MakeWebKitEngine(session_, {.settings = settings_}); },
         .dataFolder = dir_.File("data"),
     };
     program_ = std::make_unique<Program>(
@@ -58,6 +59,7 @@ class RealEngineWindowTest : public testing::Test {
   }
 
   test::TempDir dir_;
+  KeyFileSettings settings_{dir_.File("settings.ini")};
   test::FakePrompts prompts_;
   test::LocalWebServer server_;
   WebEngineSession session_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/desktop_special_folders.h"
 #include "support/test_program.h"
 #include "support/widget_geometry.h"
 

@@ -28,6 +28,8 @@ TEST(AddressFixUp, EmptyAndMalformedAddressesAreRefused) {
   EXPECT_EQ(FixUpAddress("http:// nowhere"), std::nullopt);
   EXPECT_EQ(FixUpAddress("http://exa mple.org/"), std::nullopt);
   EXPECT_EQ(FixUpAddress("http://[::1"), std::nullopt);
+  // The address bar's rule holds here too: a script address is no scheme, so it is refused.
+  EXPECT_EQ(FixUpAddress("javascript:alert(1)"), std::nullopt);
 }
 
 }  // namespace

@@ -6,9 +6,10 @@
 
 #include <algorithm>
 
+#include "favorites/folder_pages.h"
+#include "platform/desktop_special_folders.h"
 #include "platform/history_store.h"
-#include "platform/settings_store.h"
-#include "platform/special_folders.h"
+#include "platform/key_file_settings.h"
 #include "support/local_web_server.h"
 #include "support/main_loop.h"
 #include "support/temp_dir.h"
@@ -22,7 +23,10 @@ class WebKitEngineTest : public testing::Test {
       : session_(std::nullopt),
         settings_(dir_.File("settings.ini")),
         history_(dir_.File("history.sqlite")),
-        engine_(MakeWebKitEngine(session_, settings_, &history_)) {
+        folderPages_(&history_),
+        engine_(MakeWebKitEngine(
+            session_,
+            {.settings = settings_, .history = &history_, .folderPages = &folderPages_})) {
     window_.set_default_size(640, 480);
     window_.set_child(engine_->Widget());
     window_.present();
@@ -72,8 +76,9 @@ class WebKitEngineTest : public testing::Test {
   test::TempDir dir_;
   test::LocalWebServer server_;
   WebEngineSession session_;
-  SettingsStore settings_;
+  KeyFileSettings settings_;
   HistoryStore history_;
+  FolderPages folderPages_;
   Gtk::Window window_;
   std::unique_ptr<BrowserEngine> engine_;
   std::vector<std::string> log_;

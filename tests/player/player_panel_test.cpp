@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_filter.h"
+#include "ports/file_filter.h"
 #include "support/main_loop.h"
 #include "support/test_program.h"
 

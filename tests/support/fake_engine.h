@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/browser_engine.h"
+#include "ports/browser_engine.h"
 
 namespace tarravelle::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "player/media_control.h"
+#include "ports/media_control.h"
 
 namespace tarravelle::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prompts.h"
+#include "ports/prompts.h"
 
 namespace tarravelle::test {
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/special_folders.h"
+#include "ports/special_folders.h"
 
 namespace tarravelle::test {
 

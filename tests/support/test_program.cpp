@@ -7,10 +7,9 @@ namespace tarravelle::test {
 TestProgram::TestProgram(const std::string& settings) {
   folder_ = dir.File("program");
   std::filesystem::create_directories(folder_);
-  const std::string settingsPath = dir.File("settings.ini");
   if (!settings.empty()) dir.Write("settings.ini", settings);
   Services services{
-      .settings = SettingsStore(settingsPath),
+      .settings = this->settings,
       .folder = ProgramFolder(folder_),
       .prompts = prompts,
       .shell = nullptr,
@@ -23,6 +22,7 @@ TestProgram::TestProgram(const std::string& settings) {
       .dataFolder = dir.File("data"),
       .specialFolders = &specialFolders,
       .mediaDevice = &media,
+      .stacking = &stacking,
   };
   program_ = std::make_unique<Program>(
       std::move(services), [](Gtk::Window&) {}, [this] { ++quits; });

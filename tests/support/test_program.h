@@ -6,6 +6,8 @@
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "platform/key_file_settings.h"
+#include "platform/x11_window_stacking.h"
 #include "support/fake_engine.h"
 #include "support/fake_media_device.h"
 #include "support/fake_prompts.h"
@@ -30,11 +32,13 @@ class TestProgram {
   FakeEngine& Page(size_t window = 0) { return *engines_.at(2 * window); }
   FakeEngine& Pane(size_t window = 0) { return *engines_.at(2 * window + 1); }
 
+  TempDir dir;
+  KeyFileSettings settings{dir.File("settings.ini")};
+  X11WindowStacking stacking;
   FakePrompts prompts;
   FakeSpecialFolders specialFolders;
   FakeMediaDevice media;
   int quits = 0;
-  TempDir dir;
 
  private:
   std::string folder_;

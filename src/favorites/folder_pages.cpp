@@ -1,8 +1,10 @@
-#include "platform/folder_pages.h"
+#include "favorites/folder_pages.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+
+#include "ports/gobject_ptr.h"
 
 namespace tarravelle {
 namespace {
@@ -14,13 +16,10 @@ constexpr const char* kPageStyle =
     "text-overflow:ellipsis;white-space:nowrap;padding:1px 0}.time{color:#0a0;"
     "margin-right:6px}p{color:#0a0}</style>";
 
-using DateTime = std::unique_ptr<GDateTime, decltype(&g_date_time_unref)>;
-
 // Addresses that a link in the pane may open; a script address would run in the pane's page.
 bool IsOpenable(const std::string& url) {
-  gchar* scheme = g_uri_parse_scheme(url.c_str());
-  const std::string name = scheme ? scheme : "";
-  g_free(scheme);
+  const GCharPtr scheme(g_uri_parse_scheme(url.c_str()));
+  const std::string name = scheme ? scheme.get() : "";
   return name == "http" || name == "https" || name == "ftp" || name == "file";
 }
 
@@ -35,19 +34,15 @@ std::string Page(const std::string& title, const std::string& body) {
 }
 
 std::string Format(GDateTime* when, const char* format) {
-  gchar* text = g_date_time_format(when, format);
-  std::string result = text ? text : "";
-  g_free(text);
-  return result;
+  const GCharPtr text(g_date_time_format(when, format));
+  return text ? text.get() : "";
 }
 
 }  // namespace
 
 std::string HtmlEscape(const std::string& text) {
-  gchar* escaped = g_markup_escape_text(text.c_str(), static_cast<gssize>(text.size()));
-  std::string result = escaped;
-  g_free(escaped);
-  return result;
+  const GCharPtr escaped(g_markup_escape_text(text.c_str(), static_cast<gssize>(text.size())));
+  return escaped.get();
 }
 
 std::vector<FolderLink> ReadFavoritesFolder(const std::string& folder) {
@@ -59,29 +54,23 @@ std::vector<FolderLink> ReadFavoritesFolder(const std::string& folder) {
     const std::string extension = path.extension().string();
     const bool shortcut = extension == ".url" || extension == ".URL";
     if (!shortcut && extension != ".desktop") continue;
-    GKeyFile* file = g_key_file_new();
-    if (g_key_file_load_from_file(file, path.c_str(), G_KEY_FILE_NONE, nullptr)) {
-      const char* group = shortcut ? "InternetShortcut" : "Desktop Entry";
-      gchar* url = g_key_file_get_string(file, group, "URL", nullptr);
-      gchar* type = shortcut ? nullptr : g_key_file_get_string(file, group, "Type", nullptr);
-      gchar* name =
-          shortcut ? nullptr : g_key_file_get_locale_string(file, group, "Name", nullptr, nullptr);
-      if (url && *url && (shortcut || (type && std::string(type) == "Link"))) {
-        links.push_back({name && *name ? name : path.stem().string(), url});
-      }
-      g_free(url);
-      g_free(type);
-      g_free(name);
+    const GKeyFilePtr file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), path.c_str(), G_KEY_FILE_NONE, nullptr)) continue;
+    const char* group = shortcut ? "InternetShortcut" : "Desktop Entry";
+    const GCharPtr url(g_key_file_get_string(file.get(), group, "URL", nullptr));
+    const GCharPtr type(shortcut ? nullptr
+                                 : g_key_file_get_string(file.get(), group, "Type", nullptr));
+    const GCharPtr name(
+        shortcut ? nullptr
+                 : g_key_file_get_locale_string(file.get(), group, "Name", nullptr, nullptr));
+    if (url && *url && (shortcut || (type && std::string_view(type.get()) == "Link"))) {
+      links.push_back({name && *name ? name.get() : path.stem().string(), url.get()});
     }
-    g_key_file_free(file);
   }
   std::sort(links.begin(), links.end(), [](const FolderLink& a, const FolderLink& b) {
-    gchar* left = g_utf8_casefold(a.name.c_str(), -1);
-    gchar* right = g_utf8_casefold(b.name.c_str(), -1);
-    const bool before = g_utf8_collate(left, right) < 0;
-    g_free(left);
-    g_free(right);
-    return before;
+    const GCharPtr left(g_utf8_casefold(a.name.c_str(), -1));
+    const GCharPtr right(g_utf8_casefold(b.name.c_str(), -1));
+    return g_utf8_collate(left.get(), right.get()) < 0;
   });
   return links;
 }
@@ -96,19 +85,18 @@ std::string FavoritesPage(const std::vector<FolderLink>& links) {
 }
 
 std::string HistoryPage(const std::vector<Visit>& visits, GDateTime* now) {
-  DateTime today(g_date_time_new_local(g_date_time_get_year(now), g_date_time_get_month(now),
-                                       g_date_time_get_day_of_month(now), 0, 0, 0),
-                 g_date_time_unref);
+  const GDateTimePtr today(g_date_time_new_local(g_date_time_get_year(now),
+                                                 g_date_time_get_month(now),
+                                                 g_date_time_get_day_of_month(now), 0, 0, 0));
   std::string body;
   std::string day;
   for (const auto& visit : visits) {
     if (!IsOpenable(visit.url)) continue;
-    DateTime when(g_date_time_new_from_unix_local(visit.time), g_date_time_unref);
+    const GDateTimePtr when(g_date_time_new_from_unix_local(visit.time));
     if (!when) continue;
-    DateTime start(
+    const GDateTimePtr start(
         g_date_time_new_local(g_date_time_get_year(when.get()), g_date_time_get_month(when.get()),
-                              g_date_time_get_day_of_month(when.get()), 0, 0, 0),
-        g_date_time_unref);
+                              g_date_time_get_day_of_month(when.get()), 0, 0, 0));
     const GTimeSpan back = g_date_time_difference(today.get(), start.get());
     std::string label;
     if (back <= 0) {
@@ -128,6 +116,16 @@ std::string HistoryPage(const std::vector<Visit>& visits, GDateTime* now) {
   }
   if (body.empty()) body = "<p>No pages visited yet.</p>\n";
   return Page("History", body);
+}
+
+std::optional<std::string> FolderPages::FolderPage(const ShellFolder& folder) {
+  if (folder.kind == "favorites") return FavoritesPage(ReadFavoritesFolder(folder.path));
+  if (folder.kind == "history") {
+    const GDateTimePtr now(g_date_time_new_now_local());
+    return HistoryPage(history_ ? history_->Recent(kHistoryPageVisits) : std::vector<Visit>{},
+                       now.get());
+  }
+  return std::nullopt;
 }
 
 }  // namespace tarravelle

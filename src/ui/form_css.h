@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form_design.h"
+#include "ui/form_design.h"
 
 namespace tarravelle {
 

@@ -1,4 +1,4 @@
-#include "platform/settings_store.h"
+#include "platform/key_file_settings.h"
 
 #include <glibmm/fileutils.h>
 #include <glibmm/keyfile.h>
@@ -6,14 +6,14 @@
 
 namespace tarravelle {
 
-SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
+KeyFileSettings::KeyFileSettings(std::string path) : path_(std::move(path)) {}
 
-std::string SettingsStore::DefaultPath() {
+std::string KeyFileSettings::DefaultPath() {
   return Glib::build_filename(Glib::get_user_config_dir(), "tarravelle", "settings.ini");
 }
 
-std::string SettingsStore::GetSetting(const std::string& application, const std::string& section,
-                                      const std::string& key) const {
+std::string KeyFileSettings::GetSetting(const std::string& application, const std::string& section,
+                                        const std::string& key) const {
   try {
     auto file = Glib::KeyFile::create();
     file->load_from_file(path_, Glib::KeyFile::Flags::NONE);

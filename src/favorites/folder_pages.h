@@ -2,10 +2,12 @@
 
 #include <glib.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/history_store.h"
+#include "ports/browsing_history.h"
+#include "ports/special_folders.h"
 
 namespace tarravelle {
 
@@ -26,5 +28,18 @@ std::string FavoritesPage(const std::vector<FolderLink>& links);
 // Visits grouped by the local day they were made: "Today", "Yesterday", then the date; newest
 // first.
 std::string HistoryPage(const std::vector<Visit>& visits, GDateTime* now);
+
+// The pages of the two special folders: the favourites folder as read from disk at each call,
+// the history from the program's one browsing history.
+class FolderPages : public FolderPageSource {
+ public:
+  static constexpr int kHistoryPageVisits = 500;
+
+  explicit FolderPages(const BrowsingHistory* history) : history_(history) {}
+  std::optional<std::string> FolderPage(const ShellFolder& folder) override;
+
+ private:
+  const BrowsingHistory* history_;
+};
 
 }  // namespace tarravelle

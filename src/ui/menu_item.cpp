@@ -1,4 +1,4 @@
-#include "app/menu_item.h"
+#include "ui/menu_item.h"
 
 #include <cctype>
 

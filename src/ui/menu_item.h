@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/form_design.h"
+#include "ui/form_design.h"
 
 namespace tarravelle {
 

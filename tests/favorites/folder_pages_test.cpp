@@ -1,40 +1,11 @@
-#include "platform/folder_pages.h"
+#include "favorites/folder_pages.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/history_store.h"
-#include "platform/special_folders.h"
 #include "support/temp_dir.h"
 
 namespace tarravelle {
 namespace {
-
-TEST(ShellFolderList, NamesItsFolderAndRejectsOtherLists) {
-  const auto bytes = EncodeShellFolder({"history", "/data/history.sqlite"});
-  ASSERT_GE(bytes.size(), 4u);
-  EXPECT_EQ(bytes[bytes.size() - 1], 0);
-  EXPECT_EQ(bytes[bytes.size() - 2], 0);
-  EXPECT_EQ(static_cast<size_t>(bytes[0] | (bytes[1] << 8)), bytes.size() - 2);
-  const auto folder = DecodeShellFolder(bytes);
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_EQ(folder->kind, "history");
-  EXPECT_EQ(folder->path, "/data/history.sqlite");
-
-  EXPECT_EQ(DecodeShellFolder({}), std::nullopt);
-  EXPECT_EQ(DecodeShellFolder({0, 0}), std::nullopt);
-  EXPECT_EQ(DecodeShellFolder({200, 0, 1, 2, 0, 0}), std::nullopt);  // count past the end
-  EXPECT_EQ(DecodeShellFolder({6, 0, 'a', 'b', 'c', 'd', 0, 0}), std::nullopt);
-}
-
-TEST(DesktopSpecialFolders, KnowsFavouritesAndHistoryOnly) {
-  test::TempDir dir;
-  DesktopSpecialFolders folders(dir.Path());
-  auto favorites = folders.GetSpecialFolderLocation(kFavoritesFolder);
-  ASSERT_TRUE(favorites.has_value());
-  EXPECT_TRUE(g_file_test(folders.FavoritesFolder().c_str(), G_FILE_TEST_IS_DIR));
-  EXPECT_TRUE(folders.GetSpecialFolderLocation(kHistoryFolder).has_value());
-  EXPECT_FALSE(folders.GetSpecialFolderLocation(5).has_value());
-}
 
 TEST(FavoritesFolder, ReadsShortcutsAndLinksByName) {
   test::TempDir dir;
@@ -92,33 +63,6 @@ TEST(FolderPages, HistoryIsGroupedByDayNewestFirst) {
   EXPECT_LT(yesterday, older);
   EXPECT_EQ(page.find("skipped"), std::string::npos);
   EXPECT_NE(page.find("09:05"), std::string::npos);
-}
-
-TEST(HistoryStore, RecordsVisitsNewestFirstAndTakesLateTitles) {
-  test::TempDir dir;
-  HistoryStore store(dir.File("sub/history.sqlite"));
-  ASSERT_TRUE(store.IsOpen());
-  const auto first = store.Record("http://a.example/", "", 100);
-  store.Record("http://b.example/", "B", 200);
-  ASSERT_NE(first, 0);
-  store.UpdateTitle(first, "A's title");
-  const auto visits = store.Recent(10);
-  ASSERT_EQ(visits.size(), 2u);
-  EXPECT_EQ(visits[0].url, "http://b.example/");
-  EXPECT_EQ(visits[1].title, "A's title");
-  EXPECT_EQ(store.Recent(1).size(), 1u);
-
-  // A second store on the same file sees the same history.
-  EXPECT_EQ(HistoryStore(dir.File("sub/history.sqlite")).Recent(10).size(), 2u);
-}
-
-TEST(HistoryStore, UnopenableDatabaseLeavesAnEmptyHistory) {
-  test::TempDir dir;
-  dir.Write("blocker", "a file where a folder should be");
-  HistoryStore store(dir.File("blocker/history.sqlite"));
-  EXPECT_FALSE(store.IsOpen());
-  EXPECT_EQ(store.Record("http://a.example/", "A", 1), 0);
-  EXPECT_TRUE(store.Recent(5).empty());
 }
 
 }  // namespace

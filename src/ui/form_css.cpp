@@ -1,4 +1,4 @@
-#include "app/form_css.h"
+#include "ui/form_css.h"
 
 #include <cstdio>
 #include <locale>

@@ -1,21 +1,37 @@
-#include "platform/mci_command.h"
+#pragma once
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
-#include "player/media_control.h"
+#include "ports/media_control.h"
 
 namespace tarravelle {
-namespace {
 
-constexpr std::array<std::string_view, 7> kVerbs{"open",  "play", "pause", "stop",
-                                                 "close", "set",  "status"};
+// The grammar of the media command strings that cross the media control seam: "verb device
+// words", the device name quoted when it holds blanks, keywords in any case.
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// A media command string taken apart: the verb and the words after the device in lower case,
+// the device name as written (without its quotes).
+struct MciCommand {
+  std::string verb;
+  std::string device;
+  std::vector<std::string> words;
+};
 
-std::string Lower(std::string_view text) {
+namespace mci_detail {
+
+inline constexpr std::array<std::string_view, 7> kVerbs{"open",  "play", "pause", "stop",
+                                                        "close", "set",  "status"};
+
+inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+inline std::string Lower(std::string_view text) {
   std::string lower(text);
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -23,16 +39,19 @@ std::string Lower(std::string_view text) {
 }
 
 // The next blank-separated word from `pos`, or empty at the end.
-std::string_view NextWord(std::string_view text, size_t& pos) {
+inline std::string_view NextWord(std::string_view text, size_t& pos) {
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   const size_t start = pos;
   while (pos < text.size() && !IsBlank(text[pos])) ++pos;
   return text.substr(start, pos - start);
 }
 
-}  // namespace
+}  // namespace mci_detail
 
-std::variant<MciCommand, int> ParseMciCommand(std::string_view text) {
+// The command, or the error code for a command string that cannot be taken apart: an unknown
+// verb, a missing device name, a quote that is never closed.
+inline std::variant<MciCommand, int> ParseMciCommand(std::string_view text) {
+  using namespace mci_detail;
   size_t pos = 0;
   MciCommand command;
   command.verb = Lower(NextWord(text, pos));
@@ -56,7 +75,8 @@ std::variant<MciCommand, int> ParseMciCommand(std::string_view text) {
   return command;
 }
 
-bool ParseMciInteger(std::string_view text, long long& value) {
+// A whole decimal number with an optional minus sign, and nothing else.
+inline bool ParseMciInteger(std::string_view text, long long& value) {
   if (text.empty() || text.front() == '+') return false;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() && end == text.data() + text.size();

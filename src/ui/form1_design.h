@@ -1,9 +1,20 @@
-#include "app/form_design.h"
+#pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+#include "ui/form_design.h"
+
+// The main window's design: its controls and its menu tree, as data. Both tables are constant
+// expressions, so names can be checked against them when the program is compiled.
 
 namespace tarravelle {
-namespace {
+
+namespace design {
 
 constexpr FontDesign kButtonCaptionFont{kTimesNewRoman, 8.25};
 constexpr FontDesign kPlayerLabelFont{kTimesNewRoman, 6.75};
@@ -55,13 +66,16 @@ constexpr ControlDesign PlayerLabel(std::string_view name, int left, int width,
           .tabIndex = tabIndex};
 }
 
-constexpr std::array kControls{
+}  // namespace design
+
+// The controls of the main window, in the order they are stacked (later ones lie above).
+inline constexpr std::array kForm1Controls{
     // Toolbar row.
-    ToolbarButton("cmdBack", 360, "Back", "Back", {"back", 23, 23}, 0, false),
-    ToolbarButton("cmdForward", 1200, "Forward", "Forward", {"forward", 23, 23}, 9, false),
-    ToolbarButton("cmdStop", 2040, "Stop", "Stop", {"stop", 19, 23}, 8),
-    ToolbarButton("cmdRefresh", 2880, "Refresh", "Refresh", {"refresh", 19, 23}, 5),
-    ToolbarButton("cmdHome", 3720, "Home", "Home", {"home", 23, 23}, 2),
+    design::ToolbarButton("cmdBack", 360, "Back", "Back", {"back", 23, 23}, 0, false),
+    design::ToolbarButton("cmdForward", 1200, "Forward", "Forward", {"forward", 23, 23}, 9, false),
+    design::ToolbarButton("cmdStop", 2040, "Stop", "Stop", {"stop", 19, 23}, 8),
+    design::ToolbarButton("cmdRefresh", 2880, "Refresh", "Refresh", {"refresh", 19, 23}, 5),
+    design::ToolbarButton("cmdHome", 3720, "Home", "Home", {"home", 23, 23}, 2),
     ControlDesign{.name = "cmdPopups",
                   .kind = ControlKind::PictureButton,
                   .left = 4560,
@@ -71,10 +85,10 @@ constexpr std::array kControls{
                   .caption = "Pop-ups Disabled",
                   .toolTip = "Enable/Diable Pop-Ups",
                   .backColour = kGreen,
-                  .font = kButtonCaptionFont,
+                  .font = design::kButtonCaptionFont,
                   .tabIndex = 10},
-    ToolbarButton("cmdPrint", 5400, "Print", "Print", {"print", 23, 24}, 12),
-    ToolbarButton("cmdMail", 6240, "Mail", "Mail", {"mail", 20, 23}, 13),
+    design::ToolbarButton("cmdPrint", 5400, "Print", "Print", {"print", 23, 24}, 12),
+    design::ToolbarButton("cmdMail", 6240, "Mail", "Mail", {"mail", 20, 23}, 13),
 
     // Player panel.
     ControlDesign{.name = "Label1",
@@ -89,17 +103,17 @@ constexpr std::array kControls{
                   .font = {kTimesNewRoman, 14.25, false, true},
                   .align = Align::Centre,
                   .tabIndex = 18},
-    PlayerButton("cmdPlay", 7560, "play", 19, "Play"),
-    PlayerButton("cmdstop2", 8040, "stop2", 20, "Stop"),
-    PlayerButton("cmdpause", 8520, "pause", 22, "Pause"),
-    PlayerButton("cmdeject", 9000, "eject", 21, "Eject"),
-    PlayerButton("cmdclose2", 9480, "close2", 25, "Close"),
-    PlayerButton("cmdrewind", 9960, "rewind", 23, "Skip back"),
-    PlayerButton("cmdforward2", 10440, "forward2", 24, "Skip forward"),
-    PlayerLabel("lblTime", 7080, 1095, "Total Time:00:00", 26),
-    PlayerLabel("lblFrame", 8160, 1215, "Total Frm: 00", 27),
-    PlayerLabel("lbl", 9240, 1215, "Current Frm: 00", 28),
-    PlayerLabel("lblcaption", 10560, 1095, "Sonavelle", 29),
+    design::PlayerButton("cmdPlay", 7560, "play", 19, "Play"),
+    design::PlayerButton("cmdstop2", 8040, "stop2", 20, "Stop"),
+    design::PlayerButton("cmdpause", 8520, "pause", 22, "Pause"),
+    design::PlayerButton("cmdeject", 9000, "eject", 21, "Eject"),
+    design::PlayerButton("cmdclose2", 9480, "close2", 25, "Close"),
+    design::PlayerButton("cmdrewind", 9960, "rewind", 23, "Skip back"),
+    design::PlayerButton("cmdforward2", 10440, "forward2", 24, "Skip forward"),
+    design::PlayerLabel("lblTime", 7080, 1095, "Total Time:00:00", 26),
+    design::PlayerLabel("lblFrame", 8160, 1215, "Total Frm: 00", 27),
+    design::PlayerLabel("lbl", 9240, 1215, "Current Frm: 00", 28),
+    design::PlayerLabel("lblcaption", 10560, 1095, "Sonavelle", 29),
 
     // Search bar, date and clock.
     ControlDesign{.name = "txtSearch",
@@ -119,7 +133,7 @@ constexpr std::array kControls{
                   .caption = "Google Search",
                   .picture = {"search", 48, 17},
                   .backColour = kGreen,
-                  .font = kButtonCaptionFont,
+                  .font = design::kButtonCaptionFont,
                   .tabIndex = 15},
     ControlDesign{.name = "lblDate",
                   .kind = ControlKind::Label,
@@ -130,7 +144,7 @@ constexpr std::array kControls{
                   .caption = "Date",
                   .foreColour = kGreen,
                   .backColour = kBlack,
-                  .font = kClockFont,
+                  .font = design::kClockFont,
                   .align = Align::Centre,
                   .tabIndex = 7},
     ControlDesign{.name = "lblTimer",
@@ -142,7 +156,7 @@ constexpr std::array kControls{
                   .caption = "Time",
                   .foreColour = kGreen,
                   .backColour = kBlack,
-                  .font = kClockFont,
+                  .font = design::kClockFont,
                   .align = Align::Centre,
                   .tabIndex = 6},
 
@@ -232,6 +246,8 @@ constexpr std::array kControls{
                   .tabIndex = 17},
 };
 
+namespace design {
+
 constexpr MenuDesign Item(std::string_view name, int level, std::string_view caption,
                           std::string_view shortcut = {}) {
   return {.name = name, .level = level, .caption = caption, .shortcut = shortcut};
@@ -246,87 +262,125 @@ constexpr MenuDesign TextSize(int index, std::string_view caption) {
   return {.name = "mnuViewTextSizeFont", .level = 2, .caption = caption, .index = index};
 }
 
-constexpr std::array kMenus{
-    Item("mnuFile", 0, "&File"),
-    Item("mnuFileNew", 1, "New"),
-    Item("mnuFileNewNewWindow", 2, "&New Window", "<Control>n"),
-    Item("mnuFileNewSeparator", 2, "-"),
-    Item("mnuFileNewMessage", 2, "&Message"),
-    Item("mnuFileOpen", 1, "&Open", "<Control>o"),
-    Item("mnuFileSeparator", 1, "-"),
-    Item("mnuFileEdit", 1, "E&dit ON"),
-    Item("mnuFileEditOFF", 1, "Ed&it OFF"),
-    Item("mnuSeparator4", 1, "-"),
+}  // namespace design
+
+// The menu tree of the main window.
+inline constexpr std::array kForm1Menus{
+    design::Item("mnuFile", 0, "&File"),
+    design::Item("mnuFileNew", 1, "New"),
+    design::Item("mnuFileNewNewWindow", 2, "&New Window", "<Control>n"),
+    design::Item("mnuFileNewSeparator", 2, "-"),
+    design::Item("mnuFileNewMessage", 2, "&Message"),
+    design::Item("mnuFileOpen", 1, "&Open", "<Control>o"),
+    design::Item("mnuFileSeparator", 1, "-"),
+    design::Item("mnuFileEdit", 1, "E&dit ON"),
+    design::Item("mnuFileEditOFF", 1, "Ed&it OFF"),
+    design::Item("mnuSeparator4", 1, "-"),
     MenuDesign{.name = "mnuFileSave",
                .level = 1,
                .caption = "&Save",
                .shortcut = "<Control>s",
                .enabled = false},
-    Item("mnuFileSaveAs", 1, "S&ave As..."),
-    Item("mnuFileSeparator2", 1, "-"),
-    Item("mnuFilePageSetup", 1, "Page Set&up"),
-    Item("mnuFilePrint", 1, "&Print", "<Control>p"),
-    Item("mnuFilePrintPreview", 1, "Print Pre&view"),
-    Item("mnuFileSeparator3", 1, "-"),
-    Item("mnuProperties", 1, "P&roperties"),
-    Switch("mnuFileWorkOffline", 1, "&Work Offline", false),
-    Item("mnuFileClose", 1, "&Close"),
-    Item("mnuEdit", 0, "&Edit"),
-    Item("mnuEditUndo", 1, "&Undo"),
-    Item("mnuEditSeparator0", 1, "-"),
-    Item("mnuEditCut", 1, "Cu&t", "<Control>x"),
-    Item("mnuEditCopy", 1, "&Copy", "<Control>c"),
-    Item("mnuEditPaste", 1, "&Paste", "<Control>v"),
-    Item("mnuEditSeparator", 1, "-"),
-    Item("mnuEditSelectAll", 1, "Select &All", "<Control>a"),
-    Item("mnuEditSelectNone", 1, "Select None"),
-    Item("mnuEditSeparator2", 1, "-"),
-    Item("mnuEditFind", 1, "&Find (on this page)"),
-    Item("mnuView", 0, "&View"),
-    Item("mnuViewGoTo", 1, "G&o To"),
-    Item("mnuViewGoToBack", 2, "&Back"),
-    Item("mnuViewGoToForward", 2, "&Forward"),
-    Item("mnuViewGoToSeparator", 2, "-"),
-    Item("mnuViewGoToHome", 2, "&HomePage"),
-    Item("mnuViewSeparator", 1, "-"),
-    Item("mnuViewStop", 1, "Sto&p"),
-    Item("mnuViewRefresh", 1, "&Refresh", "F5"),
-    Item("mnuViewTextSize", 1, "Te&xt Size"),
-    TextSize(0, "Larg&est"),
-    TextSize(1, "&Larger"),
-    TextSize(2, "&Medium"),
-    TextSize(3, "&Smaller"),
-    TextSize(4, "Sm&allest"),
-    Item("mnuViewSeparator2", 1, "-"),
-    Switch("mnuTarravelle", 1, "Sona&velle", true),
-    Switch("mnuGooglebar", 1, "&GoogleBar", true),
-    Switch("mnuStandardButtons", 1, "Standard &Buttons", true),
-    Switch("mnuAddressBar", 1, "Address &Bar", true),
-    Item("mnuFavorites", 0, "F&avorites"),
-    Item("mnuFavoritesAddFavorites", 1, "&Add to Favorites"),
-    Item("mnuFavoritesShowFavorites", 1, "&Show Favorites"),
-    Item("mnuFavoritesInternetExplorerFavorites", 1, "Internet &Explorer Favorites"),
-    Item("mnuFavoritesSeparator", 1, "-"),
-    Item("mnuTools", 0, "&Tools"),
-    Item("mnuToolsMailNews", 1, "&Mail & News"),
-    Item("mnuToolsAddressBook", 1, "&Address Book"),
-    Item("mnuToolsSeparator0", 1, "-"),
-    Item("mnuToolsChangeTheme", 1, "&Change Tarravelle Color"),
-    Item("mnuToolsSeparator", 1, "-"),
-    Item("mnuToolsHistory", 1, "Show &History"),
-    Item("mnuToolsSeparator2", 1, "-"),
-    Item("mnuToolsInternetOption", 1, "Internet &Options"),
-    Item("mnuHelp", 0, "&Help"),
-    Item("mnuHelpWebsite", 1, "Visit &Website"),
-    Item("mnuSendEmail", 1, "Send &Email to programmer"),
-    Item("mnuHelpSeparator", 1, "-"),
-    Item("mnuHelpAbout", 1, "&About Tarravelle"),
+    design::Item("mnuFileSaveAs", 1, "S&ave As..."),
+    design::Item("mnuFileSeparator2", 1, "-"),
+    design::Item("mnuFilePageSetup", 1, "Page Set&up"),
+    design::Item("mnuFilePrint", 1, "&Print", "<Control>p"),
+    design::Item("mnuFilePrintPreview", 1, "Print Pre&view"),
+    design::Item("mnuFileSeparator3", 1, "-"),
+    design::Item("mnuProperties", 1, "P&roperties"),
+    design::Switch("mnuFileWorkOffline", 1, "&Work Offline", false),
+    design::Item("mnuFileClose", 1, "&Close"),
+    design::Item("mnuEdit", 0, "&Edit"),
+    design::Item("mnuEditUndo", 1, "&Undo"),
+    design::Item("mnuEditSeparator0", 1, "-"),
+    design::Item("mnuEditCut", 1, "Cu&t", "<Control>x"),
+    design::Item("mnuEditCopy", 1, "&Copy", "<Control>c"),
+    design::Item("mnuEditPaste", 1, "&Paste", "<Control>v"),
+    design::Item("mnuEditSeparator", 1, "-"),
+    design::Item("mnuEditSelectAll", 1, "Select &All", "<Control>a"),
+    design::Item("mnuEditSelectNone", 1, "Select None"),
+    design::Item("mnuEditSeparator2", 1, "-"),
+    design::Item("mnuEditFind", 1, "&Find (on this page)"),
+    design::Item("mnuView", 0, "&View"),
+    design::Item("mnuViewGoTo", 1, "G&o To"),
+    design::Item("mnuViewGoToBack", 2, "&Back"),
+    design::Item("mnuViewGoToForward", 2, "&Forward"),
+    design::Item("mnuViewGoToSeparator", 2, "-"),
+    design::Item("mnuViewGoToHome", 2, "&HomePage"),
+    design::Item("mnuViewSeparator", 1, "-"),
+    design::Item("mnuViewStop", 1, "Sto&p"),
+    design::Item("mnuViewRefresh", 1, "&Refresh", "F5"),
+    design::Item("mnuViewTextSize", 1, "Te&xt Size"),
+    design::TextSize(0, "Larg&est"),
+    design::TextSize(1, "&Larger"),
+    design::TextSize(2, "&Medium"),
+    design::TextSize(3, "&Smaller"),
+    design::TextSize(4, "Sm&allest"),
+    design::Item("mnuViewSeparator2", 1, "-"),
+    design::Switch("mnuTarravelle", 1, "Sona&velle", true),
+    design::Switch("mnuGooglebar", 1, "&GoogleBar", true),
+    design::Switch("mnuStandardButtons", 1, "Standard &Buttons", true),
+    design::Switch("mnuAddressBar", 1, "Address &Bar", true),
+    design::Item("mnuFavorites", 0, "F&avorites"),
+    design::Item("mnuFavoritesAddFavorites", 1, "&Add to Favorites"),
+    design::Item("mnuFavoritesShowFavorites", 1, "&Show Favorites"),
+    design::Item("mnuFavoritesInternetExplorerFavorites", 1, "Internet &Explorer Favorites"),
+    design::Item("mnuFavoritesSeparator", 1, "-"),
+    design::Item("mnuTools", 0, "&Tools"),
+    design::Item("mnuToolsMailNews", 1, "&Mail & News"),
+    design::Item("mnuToolsAddressBook", 1, "&Address Book"),
+    design::Item("mnuToolsSeparator0", 1, "-"),
+    design::Item("mnuToolsChangeTheme", 1, "&Change Tarravelle Color"),
+    design::Item("mnuToolsSeparator", 1, "-"),
+    design::Item("mnuToolsHistory", 1, "Show &History"),
+    design::Item("mnuToolsSeparator2", 1, "-"),
+    design::Item("mnuToolsInternetOption", 1, "Internet &Options"),
+    design::Item("mnuHelp", 0, "&Help"),
+    design::Item("mnuHelpWebsite", 1, "Visit &Website"),
+    design::Item("mnuSendEmail", 1, "Send &Email to programmer"),
+    design::Item("mnuHelpSeparator", 1, "-"),
+    design::Item("mnuHelpAbout", 1, "&About Tarravelle"),
 };
 
-}  // namespace
+inline std::span<const ControlDesign> Form1ControlDesigns() { return kForm1Controls; }
+inline std::span<const MenuDesign> Form1MenuDesigns() { return kForm1Menus; }
 
-std::span<const ControlDesign> Form1ControlDesigns() { return kControls; }
-std::span<const MenuDesign> Form1MenuDesigns() { return kMenus; }
-bool IsSeparator(const MenuDesign& item) { return item.caption == "-"; }
+// Whether the entry at `index` of the menu tree is an item one can choose: not a separator and
+// not a menu of further items.
+constexpr bool IsMenuCommand(std::size_t index) {
+  const MenuDesign& item = kForm1Menus[index];
+  const bool hasChildren =
+      index + 1 < kForm1Menus.size() && kForm1Menus[index + 1].level > item.level;
+  return !IsSeparator(item) && !hasChildren;
+}
+
+// The first entry of the menu tree that is a command of this name (an item array has one name
+// for several entries).
+constexpr std::optional<std::size_t> FindMenuCommand(std::string_view name) {
+  for (std::size_t i = 0; i < kForm1Menus.size(); ++i) {
+    if (kForm1Menus[i].name == name && IsMenuCommand(i)) return i;
+  }
+  return std::nullopt;
+}
+
+// The name of a menu command of the main window, checked against the design when the program
+// is compiled: `form.Menu("mnuFileClos")` does not build.
+class MenuName {
+ public:
+  template <std::size_t N>
+  consteval MenuName(const char (&name)[N])  // NOLINT: converting, so a literal name reads plainly
+      : index_(IndexOf(std::string_view(name, N - 1))) {}
+
+  constexpr std::size_t Index() const { return index_; }
+
+ private:
+  static consteval std::size_t IndexOf(std::string_view name) {
+    const auto index = FindMenuCommand(name);
+    if (!index) throw std::invalid_argument("the main window has no menu command of this name");
+    return *index;
+  }
+
+  std::size_t index_;
+};
 
 }  // namespace tarravelle

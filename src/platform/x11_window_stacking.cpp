@@ -1,4 +1,4 @@
-#include "platform/window_manager.h"
+#include "platform/x11_window_stacking.h"
 
 #include <gtkmm/native.h>
 #include <gtkmm/window.h>
@@ -42,7 +42,7 @@ void SetAbove(Gtk::Window& window) {
 
 }  // namespace
 
-bool MakeTopmost(Gtk::Window& window) {
+bool X11WindowStacking::MakeTopmost(Gtk::Window& window) {
   GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window.gobj()));
   if (!GDK_IS_X11_DISPLAY(display)) return false;
   if (window.get_realized()) {

@@ -1,4 +1,4 @@
-#include "platform/settings_store.h"
+#include "platform/key_file_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,42 +7,42 @@
 namespace tarravelle {
 namespace {
 
-TEST(SettingsStore, ReadsTheKeyOfTheApplicationSectionGroup) {
+TEST(KeyFileSettings, ReadsTheKeyOfTheApplicationSectionGroup) {
   test::TempDir dir;
   const auto path = dir.Write("settings.ini",
                               "[/opt/tarravelle\\HP]\nHP=www.example.org\n"
                               "[/opt/other\\HP]\nHP=other.example\n"
                               "[/opt/tarravelle\\Other]\nHP=wrong.example\n");
-  SettingsStore store(path);
+  KeyFileSettings store(path);
   EXPECT_EQ(store.GetSetting("/opt/tarravelle", "HP", "HP"), "www.example.org");
   EXPECT_EQ(store.GetSetting("/opt/other", "HP", "HP"), "other.example");
   EXPECT_EQ(store.GetSetting("/opt/tarravelle", "Other", "HP"), "wrong.example");
 }
 
-TEST(SettingsStore, MissingFileGroupOrKeyGivesEmptyText) {
+TEST(KeyFileSettings, MissingFileGroupOrKeyGivesEmptyText) {
   test::TempDir dir;
-  EXPECT_EQ(SettingsStore(dir.File("absent.ini")).GetSetting("/a", "HP", "HP"), "");
+  EXPECT_EQ(KeyFileSettings(dir.File("absent.ini")).GetSetting("/a", "HP", "HP"), "");
   const auto path = dir.Write("settings.ini", "[/a\\HP]\nOther=1\n");
-  SettingsStore store(path);
+  KeyFileSettings store(path);
   EXPECT_EQ(store.GetSetting("/a", "HP", "HP"), "");
   EXPECT_EQ(store.GetSetting("/b", "HP", "HP"), "");
 }
 
-TEST(SettingsStore, MalformedOrUnreadableFileGivesEmptyText) {
+TEST(KeyFileSettings, MalformedOrUnreadableFileGivesEmptyText) {
   test::TempDir dir;
   EXPECT_EQ(
-      SettingsStore(dir.Write("bad.ini", "HP=no group\n[broken\n")).GetSetting("/a", "HP", "HP"),
+      KeyFileSettings(dir.Write("bad.ini", "HP=no group\n[broken\n")).GetSetting("/a", "HP", "HP"),
       "");
-  EXPECT_EQ(SettingsStore(dir.Write("binary.ini", std::string("\xff\xfe\0[", 4)))
+  EXPECT_EQ(KeyFileSettings(dir.Write("binary.ini", std::string("\xff\xfe\0[", 4)))
                 .GetSetting("/a", "HP", "HP"),
             "");
   // A folder where the file should be cannot be read as one.
-  EXPECT_EQ(SettingsStore(dir.Path()).GetSetting("/a", "HP", "HP"), "");
+  EXPECT_EQ(KeyFileSettings(dir.Path()).GetSetting("/a", "HP", "HP"), "");
 }
 
-TEST(SettingsStore, ReadsOutsideChangesOnEveryCall) {
+TEST(KeyFileSettings, ReadsOutsideChangesOnEveryCall) {
   test::TempDir dir;
-  SettingsStore store(dir.File("settings.ini"));
+  KeyFileSettings store(dir.File("settings.ini"));
   EXPECT_EQ(store.GetSetting("/a", "HP", "HP"), "");
   dir.Write("settings.ini", "[/a\\HP]\nHP=later.example\n");
   EXPECT_EQ(store.GetSetting("/a", "HP", "HP"), "later.example");

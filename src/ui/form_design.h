@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 namespace tarravelle {
@@ -71,11 +70,6 @@ inline constexpr int kForm1ClientHeight = 10425;
 inline constexpr std::string_view kProductName = "Tarravelle™";
 inline constexpr std::string_view kForm1Caption = "Tarravelle™ - Web Browser";
 
-// The controls of the main window, in the order they are stacked (later ones lie above).
-std::span<const ControlDesign> Form1ControlDesigns();
-// The menu tree of the main window.
-std::span<const MenuDesign> Form1MenuDesigns();
-
-bool IsSeparator(const MenuDesign& item);
+constexpr bool IsSeparator(const MenuDesign& item) { return item.caption == "-"; }
 
 }  // namespace tarravelle

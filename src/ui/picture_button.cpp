@@ -1,8 +1,8 @@
-#include "app/picture_button.h"
+#include "ui/picture_button.h"
 
 #include <gdkmm/texture.h>
 
-#include "platform/accessible_label.h"
+#include "ui/accessible_label.h"
 
 namespace tarravelle {
 

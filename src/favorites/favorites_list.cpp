@@ -1,0 +1,52 @@
+#include "favorites/favorites_list.h"
+
+#include <glib/gstdio.h>
+#include <glibmm/miscutils.h>
+#include <unistd.h>
+
+#include "favorites/list_file.h"
+
+namespace tarravelle {
+
+std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder) {
+  const std::string folder = access(programFolder.c_str(), W_OK) == 0 ? programFolder : dataFolder;
+  return folder + "/fav.Dat";
+}
+
+void FavoritesList::Load() {
+  items_.clear();
+  LoadListFromFile(items_, path_, true);
+  dirty_ = false;
+  Reset.emit();
+}
+
+void FavoritesList::Unload() {
+  items_.clear();
+  dirty_ = false;
+  Reset.emit();
+}
+
+void FavoritesList::Add(const std::string& item) {
+  items_.push_back(item);
+  dirty_ = true;
+  Added.emit(items_.size() - 1);
+}
+
+bool FavoritesList::Remove(std::size_t index) {
+  if (index >= items_.size()) return false;
+  items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+  dirty_ = true;
+  Removed.emit(index);
+  return true;
+}
+
+std::optional<std::string> FavoritesList::Save() {
+  // The data folder of an installed program may not exist yet.
+  const std::string folder = Glib::path_get_dirname(path_);
+  if (!items_.empty()) g_mkdir_with_parents(folder.c_str(), 0700);
+  auto reason = SaveListToFile(items_, path_);
+  if (!reason) dirty_ = false;
+  return reason;
+}
+
+}  // namespace tarravelle

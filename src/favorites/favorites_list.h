@@ -1,0 +1,54 @@
+#pragma once
+
+#include <sigc++/signal.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarravelle {
+
+// fav.Dat in the program's folder when the person may write there (a build tree, a portable
+// copy), and in the program's data folder otherwise (an installed program).
+std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder);
+
+// The favourites: the addresses of fav.Dat, read when the favourites dialog is loaded, changed
+// by Add and Remove, and written back whole by Save. The dialog is a view of it.
+class FavoritesList {
+ public:
+  explicit FavoritesList(std::string path) : path_(std::move(path)) {}
+  FavoritesList(const FavoritesList&) = delete;
+  FavoritesList& operator=(const FavoritesList&) = delete;
+
+  // Reads the file afresh; without a file the list is empty.
+  void Load();
+  // Forgets the list, as an unloaded dialog does; the next Load reads the file again.
+  void Unload();
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void Add(const std::string& item);
+  // Removes the item at `index`; false when there is none.
+  bool Remove(std::size_t index);
+
+  // Whether the list has changed since it was read or last saved.
+  bool Dirty() const { return dirty_; }
+  // Writes the list to the file; the reason when it cannot.
+  std::optional<std::string> Save();
+  const std::string& FilePath() const { return path_; }
+
+  // Asks for an address of the list to be opened; the program opens it in its first window.
+  sigc::signal<void(const std::string&)> GoTo;
+  // Raised after an item has been added or removed at an index, for the views.
+  sigc::signal<void(std::size_t)> Added;
+  sigc::signal<void(std::size_t)> Removed;
+  // Raised after the whole list has been read or forgotten.
+  sigc::signal<void()> Reset;
+
+ private:
+  std::string path_;
+  std::vector<std::string> items_;
+  bool dirty_ = false;
+};
+
+}  // namespace tarravelle

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <string_view>
+
+namespace tarravelle {
+
+// The one rule for what a typed address means, shared by the address bar and the engine's own
+// fix-up so the two never disagree.
+
+// Whether an address begins with a scheme: a letter, then letters, digits, "+", "-" or ".", then
+// "://"; or one of "about:", "file:", "data:", "mailto:", "view-source:" (any case).
+inline bool BeginsWithScheme(std::string_view text) {
+  constexpr std::array<std::string_view, 5> kSchemesWithoutSlashes{
+      "about:", "file:", "data:", "mailto:", "view-source:"};
+  const auto startsWithNoCase = [text](std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+      if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    }
+    return true;
+  };
+  for (auto scheme : kSchemesWithoutSlashes) {
+    if (startsWithNoCase(scheme)) return true;
+  }
+  if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const unsigned char c = text[i];
+    if (std::isalnum(c) || c == '+' || c == '-' || c == '.') continue;
+    return text.substr(i).starts_with("://");
+  }
+  return false;
+}
+
+// The address for a typed text: unchanged when it already begins with a scheme, otherwise
+// "http://" in front of it exactly as typed. A script address is not a scheme of this list, so it
+// never runs from a typed or stored address.
+inline std::string NormaliseAddress(const std::string& typed) {
+  return BeginsWithScheme(typed) ? typed : "http://" + typed;
+}
+
+}  // namespace tarravelle

@@ -1,0 +1,87 @@
+#include "ui/form1_controls.h"
+
+#include <stdexcept>
+#include <string>
+#include <variant>
+
+namespace tarravelle {
+namespace {
+
+using Controls = Form1Controls;
+using ControlMember =
+    std::variant<PictureButton Controls::*, Gtk::Label Controls::*, Gtk::Entry Controls::*,
+                 Gtk::ComboBoxText Controls::*, std::unique_ptr<BrowserEngine> Controls::*>;
+
+// The member of each control, in the order of the design table, whose names they answer to.
+constexpr std::array<ControlMember, kForm1Controls.size()> kMembers{
+    &Controls::cmdBack,    &Controls::cmdForward,   &Controls::cmdStop,   &Controls::cmdRefresh,
+    &Controls::cmdHome,    &Controls::cmdPopups,    &Controls::cmdPrint,  &Controls::cmdMail,
+    &Controls::Label1,     &Controls::cmdPlay,      &Controls::cmdstop2,  &Controls::cmdpause,
+    &Controls::cmdeject,   &Controls::cmdclose2,    &Controls::cmdrewind, &Controls::cmdforward2,
+    &Controls::lblTime,    &Controls::lblFrame,     &Controls::lbl,       &Controls::lblcaption,
+    &Controls::txtSearch,  &Controls::cmdGoogle,    &Controls::lblDate,   &Controls::lblTimer,
+    &Controls::lblAddress, &Controls::cboURL,       &Controls::cmdGo,     &Controls::wWeb,
+    &Controls::WB1,        &Controls::cmdCloseFavs, &Controls::lblStatus, &Controls::lblcaption2,
+};
+
+// Each member is of the kind its design row says; a row out of step with the list fails here.
+constexpr bool MembersMatchTheDesign() {
+  for (std::size_t i = 0; i < kMembers.size(); ++i) {
+    const auto want = [&]() -> std::size_t {
+      switch (kForm1Controls[i].kind) {
+        case ControlKind::PictureButton: return 0;
+        case ControlKind::Label: return 1;
+        case ControlKind::TextBox: return 2;
+        case ControlKind::ComboBox: return 3;
+        case ControlKind::Engine: return 4;
+      }
+      return 5;
+    }();
+    if (kMembers[i].index() != want) return false;
+  }
+  return true;
+}
+static_assert(MembersMatchTheDesign(), "the control members are out of step with the design");
+
+}  // namespace
+
+Form1Controls::Form1Controls(Gtk::Window& window, const EngineFactory& makeEngine)
+    : window(window),
+      wWeb(makeEngine()),
+      WB1(makeEngine()),
+      actions_(Gio::SimpleActionGroup::create()) {
+  for (std::size_t i = 0; i < kForm1Menus.size(); ++i) {
+    if (IsMenuCommand(i) && FindMenuCommand(kForm1Menus[i].name) == i) {
+      menus_[i] = std::make_unique<MenuItem>(kForm1Menus[i], *actions_);
+    }
+  }
+}
+
+Gtk::Widget& Form1Controls::ControlAt(std::size_t index) {
+  return std::visit(
+      [this](auto member) -> Gtk::Widget& {
+        auto& control = this->*member;
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(control)>,
+                                     std::unique_ptr<BrowserEngine>>) {
+          return control->Widget();
+        } else {
+          return control;
+        }
+      },
+      kMembers.at(index));
+}
+
+Gtk::Widget* Form1Controls::Control(std::string_view name) {
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    if (kForm1Controls[i].name == name) return &ControlAt(i);
+  }
+  return nullptr;
+}
+
+MenuItem& Form1Controls::MenuNamed(std::string_view name) {
+  const auto index = FindMenuCommand(name);
+  if (!index) throw std::out_of_range("no menu item " + std::string(name));
+  return *menus_[*index];
+}
+
+}  // namespace tarravelle

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <giomm/simpleactiongroup.h>
+#include <gtkmm/comboboxtext.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/label.h>
+#include <gtkmm/window.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "ports/browser_engine.h"
+#include "ui/form1_design.h"
+#include "ui/menu_item.h"
+#include "ui/picture_button.h"
+
+namespace tarravelle {
+
+using EngineFactory = std::function<std::unique_ptr<BrowserEngine>()>;
+
+// What a feature of the main window works with: its controls and menu items, named as the rest
+// of the program knows them, and the window they are shown in.
+struct Form1Controls {
+  // The page view is made first, then the pane.
+  Form1Controls(Gtk::Window& window, const EngineFactory& makeEngine);
+  Form1Controls(const Form1Controls&) = delete;
+  Form1Controls& operator=(const Form1Controls&) = delete;
+
+  // The window's title, its default button, and the parent of the dialogs a feature opens.
+  Gtk::Window& window;
+
+  PictureButton cmdBack, cmdForward, cmdStop, cmdRefresh, cmdHome, cmdPopups, cmdPrint, cmdMail;
+  Gtk::Label Label1;
+  PictureButton cmdPlay, cmdstop2, cmdpause, cmdeject, cmdclose2, cmdrewind, cmdforward2;
+  Gtk::Label lblTime, lblFrame, lbl, lblcaption;
+  Gtk::Entry txtSearch;
+  PictureButton cmdGoogle;
+  Gtk::Label lblDate, lblTimer, lblAddress;
+  Gtk::ComboBoxText cboURL{true};
+  PictureButton cmdGo;
+  std::unique_ptr<BrowserEngine> wWeb;  // the page view
+  std::unique_ptr<BrowserEngine> WB1;   // the special-folder side pane
+  PictureButton cmdCloseFavs;
+  Gtk::Label lblStatus, lblcaption2;
+
+  // The widget of the control at `index` of the design table.
+  Gtk::Widget& ControlAt(std::size_t index);
+  // The control of the design with this name; null for an unknown name.
+  Gtk::Widget* Control(std::string_view name);
+
+  // The menu item of this name; a name the design lacks does not compile.
+  MenuItem& Menu(MenuName name) { return *menus_[name.Index()]; }
+  // The menu item of a name known only at run time; throws std::out_of_range for an unknown one.
+  MenuItem& MenuNamed(std::string_view name);
+  // Every menu item's action, for the window's "win" group.
+  const Glib::RefPtr<Gio::SimpleActionGroup>& Actions() const { return actions_; }
+
+ private:
+  Glib::RefPtr<Gio::SimpleActionGroup> actions_;
+  // One item for each command of the menu tree, at the index of its first entry.
+  std::array<std::unique_ptr<MenuItem>, kForm1Menus.size()> menus_;
+};
+
+}  // namespace tarravelle
