@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "ports/gobject_ptr.h"
+
 namespace tarravelle {
 namespace {
 
@@ -38,11 +40,11 @@ std::string Windows1252ToUtf8(const std::string& bytes) {
 }
 
 bool LoadListFromFile(std::vector<std::string>& list, const std::string& path, bool clearFirst) {
-  gchar* data = nullptr;
+  gchar* read = nullptr;
   gsize length = 0;
-  if (!g_file_get_contents(path.c_str(), &data, &length, nullptr)) return false;
-  std::string content(data, length);
-  g_free(data);
+  if (!g_file_get_contents(path.c_str(), &read, &length, nullptr)) return false;
+  const GCharPtr data(read);
+  std::string content(data.get(), length);
   if (!g_utf8_validate(content.data(), static_cast<gssize>(content.size()), nullptr)) {
     content = Windows1252ToUtf8(content);
   }
@@ -68,16 +70,15 @@ std::optional<std::string> SaveListToFile(const std::vector<std::string>& list,
   if (list.empty() && !g_file_test(path.c_str(), G_FILE_TEST_EXISTS)) return std::nullopt;
   std::string content;
   for (const auto& item : list) content += item + "\r\n";
-  GError* error = nullptr;
+  GError* failure = nullptr;
   const gboolean written =
       g_file_set_contents_full(path.c_str(), content.data(), static_cast<gssize>(content.size()),
                                static_cast<GFileSetContentsFlags>(G_FILE_SET_CONTENTS_CONSISTENT |
                                                                   G_FILE_SET_CONTENTS_DURABLE),
-                               0644, &error);
+                               0644, &failure);
+  const GErrorPtr error(failure);
   if (written) return std::nullopt;
-  std::string reason = error->message;
-  g_error_free(error);
-  return reason;
+  return std::string(error->message);
 }
 
 }  // namespace tarravelle
