@@ -22,6 +22,8 @@
 #include "browse/status_line.h"
 #include "favorites/favorites_menu.h"
 #include "favorites/folder_pane.h"
+#include "page/document_commands.h"
+#include "page/edit_commands.h"
 #include "player/player_panel.h"
 #include "ui/accessible_label.h"
 #include "ui/form_css.h"
@@ -78,6 +80,8 @@ Form1::Form1(Program& program)
       *this, services.prompts, [&program] { return program.FavoritesForMenu(); });
   folderPane_ = std::make_unique<FolderPane>(*this, services.specialFolders);
   playerPanel_ = std::make_unique<PlayerPanel>(*this, services.prompts, program.Media());
+  editCommands_ = std::make_unique<EditCommands>(*this);
+  documentCommands_ = std::make_unique<DocumentCommands>(*this);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(

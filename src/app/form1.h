@@ -21,6 +21,8 @@ class SearchBar;
 class FavoritesMenu;
 class FolderPane;
 class PlayerPanel;
+class EditCommands;
+class DocumentCommands;
 
 // The main browser window: built from its design, then driven by its handlers.
 class Form1 : public Gtk::Window, public Form1Controls {
@@ -57,6 +59,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   FavoritesMenu& favoritesMenu() { return *favoritesMenu_; }
   FolderPane& folderPane() { return *folderPane_; }
   PlayerPanel& playerPanel() { return *playerPanel_; }
+  EditCommands& editCommands() { return *editCommands_; }
+  DocumentCommands& documentCommands() { return *documentCommands_; }
 
  private:
   void BuildControls();
@@ -78,6 +82,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<FavoritesMenu> favoritesMenu_;
   std::unique_ptr<FolderPane> folderPane_;
   std::unique_ptr<PlayerPanel> playerPanel_;
+  std::unique_ptr<EditCommands> editCommands_;
+  std::unique_ptr<DocumentCommands> documentCommands_;
 };
 
 }  // namespace tarravelle

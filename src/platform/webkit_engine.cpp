@@ -1,5 +1,6 @@
 #include "platform/webkit_engine.h"
 
+#include <glibmm/main.h>
 #include <glibmm/miscutils.h>
 #include <gtkmm/box.h>
 #include <webkit/webkit.h>
@@ -11,6 +12,10 @@
 #include "platform/address_fixup.h"
 #include "platform/builtin_scheme.h"
 #include "platform/desktop_special_folders.h"
+#include "platform/find_bar.h"
+#include "platform/page_printing.h"
+#include "platform/page_properties.h"
+#include "platform/page_saving.h"
 #include "platform/popup_window.h"
 #include "platform/signal_connections.h"
 
@@ -31,13 +36,17 @@ class WebKitEngine final : public BrowserEngine {
   WebKitEngine(WebEngineSession& session, const WebKitEngineServices& services)
       : settings_(services.settings),
         history_(services.history),
-        folderPages_(services.folderPages) {
+        folderPages_(services.folderPages),
+        prompts_(services.prompts) {
     RegisterBuiltInScheme();
     view_ = WEBKIT_WEB_VIEW(
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
     webkit_settings_set_javascript_can_open_windows_automatically(
         webkit_web_view_get_settings(view_), TRUE);
+    // The text size changes the text only, not the pictures and the layout around it.
+    webkit_settings_set_zoom_text_only(webkit_web_view_get_settings(view_), TRUE);
+    holder_.set_orientation(Gtk::Orientation::VERTICAL);
     gtk_widget_set_hexpand(GTK_WIDGET(view_), TRUE);
     gtk_widget_set_vexpand(GTK_WIDGET(view_), TRUE);
     gtk_box_append(holder_.gobj(), GTK_WIDGET(view_));
@@ -52,7 +61,10 @@ class WebKitEngine final : public BrowserEngine {
     signals_.ConnectAll(view_, kViewSignals, this);
   }
 
-  ~WebKitEngine() override { popups_.clear(); }
+  ~WebKitEngine() override {
+    popups_.clear();
+    dialogs_.clear();
+  }
 
   Gtk::Widget& Widget() override { return holder_; }
 
@@ -103,14 +115,59 @@ class WebKitEngine final : public BrowserEngine {
     return true;
   }
 
-  bool ExecWB(EngineCommand, EngineCommandOption, std::optional<int>) override { return false; }
+  bool ExecWB(EngineCommand command, EngineCommandOption option,
+              std::optional<int> input) override {
+    // Every command works on a loaded page.
+    if (!webkit_web_view_get_uri(view_)) return false;
+    switch (command) {
+      case EngineCommand::Cut: return Edit(WEBKIT_EDITING_COMMAND_CUT);
+      case EngineCommand::Copy: return Edit(WEBKIT_EDITING_COMMAND_COPY);
+      case EngineCommand::Paste: return Edit(WEBKIT_EDITING_COMMAND_PASTE);
+      case EngineCommand::Undo: return Edit(WEBKIT_EDITING_COMMAND_UNDO);
+      case EngineCommand::SelectAll: return Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL);
+      case EngineCommand::ClearSelection:
+        // A focused field keeps its caret at the end of what was selected.
+        RunScript(
+            "(function(){var e=document.activeElement;"
+            "if(e&&typeof e.selectionEnd==='number'){try{e.selectionStart=e.selectionEnd;}"
+            "catch(x){}}else{window.getSelection().removeAllRanges();}})()");
+        return true;
+      case EngineCommand::Zoom: {
+        if (!input || *input < 0 || *input >= static_cast<int>(std::size(kTextZoom))) {
+          return false;
+        }
+        webkit_web_view_set_zoom_level(view_, kTextZoom[*input]);
+        return true;
+      }
+      case EngineCommand::Print:
+        printing_.Print(view_, Parent(), option != EngineCommandOption::DontPromptUser);
+        return true;
+      case EngineCommand::PageSetup: printing_.PageSetup(Parent()); return true;
+      case EngineCommand::PrintPreview: printing_.Preview(view_, Parent()); return true;
+      case EngineCommand::SaveAs: SavePageAs(view_, Parent(), prompts_); return true;
+      case EngineCommand::Properties: {
+        auto& dialog = Keep(std::make_unique<PropertiesWindow>(view_));
+        if (auto* parent = Parent()) gtk_window_set_transient_for(dialog.gobj(), parent);
+        dialog.present();
+        return true;
+      }
+    }
+    return false;
+  }
+
+  bool OpenFind() override {
+    if (!webkit_web_view_get_uri(view_)) return false;
+    if (!findBar_) {
+      findBar_ = std::make_unique<FindBar>(view_);
+      holder_.append(*findBar_);
+    }
+    findBar_->Open();
+    return true;
+  }
 
   bool SetDocumentDesignMode(const std::string& mode) override {
     if (!webkit_web_view_get_uri(view_)) return false;
-    const std::string script =
-        "document.designMode = " + std::string(mode == "On" ? "'on'" : "'off'");
-    webkit_web_view_evaluate_javascript(view_, script.c_str(), -1, nullptr, nullptr, nullptr,
-                                        nullptr, nullptr);
+    RunScript("document.designMode = " + std::string(mode == "On" ? "'on'" : "'off'"));
     return true;
   }
 
@@ -134,6 +191,47 @@ class WebKitEngine final : public BrowserEngine {
   }
 
  private:
+  // The window the view is shown in, the parent of the engine's dialogs; null when it is in none.
+  GtkWindow* Parent() const {
+    GtkRoot* root = gtk_widget_get_root(GTK_WIDGET(view_));
+    return root && GTK_IS_WINDOW(root) ? GTK_WINDOW(root) : nullptr;
+  }
+
+  void RunScript(const std::string& script) {
+    webkit_web_view_evaluate_javascript(view_, script.c_str(), -1, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr);
+  }
+
+  // An editing command runs when the page says it can run it at the moment.
+  bool Edit(const char* command) {
+    webkit_web_view_can_execute_editing_command(view_, command, nullptr, &OnCanEdit,
+                                                g_strdup(command));
+    return true;
+  }
+
+  static void OnCanEdit(GObject* view, GAsyncResult* result, gpointer data) {
+    const GCharPtr command(static_cast<char*>(data));
+    if (webkit_web_view_can_execute_editing_command_finish(WEBKIT_WEB_VIEW(view), result,
+                                                           nullptr)) {
+      webkit_web_view_execute_editing_command(WEBKIT_WEB_VIEW(view), command.get());
+    }
+  }
+
+  // A dialog of the engine's own, deleted once it has been closed and its hide handled.
+  template <typename Dialog>
+  Dialog& Keep(std::unique_ptr<Dialog> dialog) {
+    Dialog& kept = *dialog;
+    Gtk::Window* window = &kept;
+    dialogs_.push_back(std::move(dialog));
+    kept.signal_hide().connect([this, window] {
+      Glib::signal_idle().connect_once([alive = std::weak_ptr<bool>(alive_), this, window] {
+        if (alive.expired()) return;
+        dialogs_.remove_if([window](const auto& owned) { return owned.get() == window; });
+      });
+    });
+    return kept;
+  }
+
   // A pop-up asked for by `view` (this engine's, or a pop-up window's it opened: theirs ask the
   // same switch).
   GtkWidget* CreatePopup(WebKitWebView* view, WebKitNavigationAction* action) {
@@ -246,6 +344,7 @@ class WebKitEngine final : public BrowserEngine {
   const SettingsStore& settings_;
   BrowsingHistory* history_;
   FolderPageSource* folderPages_;
+  Prompts* prompts_;
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;
   bool loading_ = false;
@@ -254,6 +353,10 @@ class WebKitEngine final : public BrowserEngine {
   Gtk::Box holder_;
   WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive
   std::list<std::unique_ptr<PopupWindow>> popups_;
+  std::list<std::unique_ptr<Gtk::Window>> dialogs_;
+  std::unique_ptr<FindBar> findBar_;
+  PagePrinting printing_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   SignalConnections signals_;  // declared last: disconnected first, while the view still exists
 };
 

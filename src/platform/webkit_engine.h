@@ -7,6 +7,7 @@
 #include "ports/browser_engine.h"
 #include "ports/browsing_history.h"
 #include "ports/gobject_ptr.h"
+#include "ports/prompts.h"
 #include "ports/settings_store.h"
 #include "ports/special_folders.h"
 
@@ -36,7 +37,12 @@ struct WebKitEngineServices {
   BrowsingHistory* history = nullptr;
   // The pages that Navigate2 shows for a folder; without it Navigate2 refuses.
   FolderPageSource* folderPages = nullptr;
+  // Says why a page could not be saved; without it a failed save is only logged.
+  Prompts* prompts = nullptr;
 };
+
+// The zoom factor of the page's text at each of the engine's five text sizes, smallest first.
+inline constexpr double kTextZoom[] = {0.7, 0.85, 1.0, 1.2, 1.5};
 
 // A BrowserEngine on a WebKitGTK web view.
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,

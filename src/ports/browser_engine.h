@@ -68,6 +68,9 @@ class BrowserEngine {
                       std::optional<int> input = std::nullopt) = 0;
   // Sets the loaded document's designMode ("On" or "Off"); false when no document is loaded.
   virtual bool SetDocumentDesignMode(const std::string& mode) = 0;
+  // Opens the engine's own find bar over the page, as Ctrl+F inside the page does; false when
+  // no page is loaded.
+  virtual bool OpenFind() = 0;
 
   // The address and the name (title, or the address when untitled) of the top-level page;
   // nothing while no page is loaded.

@@ -78,6 +78,16 @@ Gtk::Widget* Form1Controls::Control(std::string_view name) {
   return nullptr;
 }
 
+std::string_view Form1Controls::ActiveControl() {
+  Gtk::Widget* focus = window.get_focus();
+  if (!focus) return {};
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    Gtk::Widget& control = ControlAt(i);
+    if (focus == &control || focus->is_ancestor(control)) return kForm1Controls[i].name;
+  }
+  return {};
+}
+
 MenuItem& Form1Controls::MenuNamed(std::string_view name) {
   const auto index = FindMenuCommand(name);
   if (!index) throw std::out_of_range("no menu item " + std::string(name));

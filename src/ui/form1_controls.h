@@ -50,6 +50,10 @@ struct Form1Controls {
   // The control of the design with this name; null for an unknown name.
   Gtk::Widget* Control(std::string_view name);
 
+  // The name of the control that holds the keyboard focus (the focus may sit on a widget inside
+  // it, such as an entry's text or the page view's own view); empty for none.
+  std::string_view ActiveControl();
+
   // The menu item of this name; a name the design lacks does not compile.
   MenuItem& Menu(MenuName name) { return *menus_[name.Index()]; }
   // The menu item of a name known only at run time; throws std::out_of_range for an unknown one.

@@ -23,6 +23,7 @@ class FakeEngine : public BrowserEngine {
   bool Refresh() override { return Record("Refresh"); }
   bool ExecWB(EngineCommand command, EngineCommandOption option, std::optional<int> input) override;
   bool SetDocumentDesignMode(const std::string& mode) override;
+  bool OpenFind() override { return Record("OpenFind"); }
 
   std::optional<std::string> LocationURL() const override { return locationURL; }
   std::optional<std::string> LocationName() const override { return locationName; }

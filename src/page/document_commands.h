@@ -1,0 +1,33 @@
+#pragma once
+
+#include <sigc++/trackable.h>
+
+#include "ui/form1_controls.h"
+
+namespace tarravelle {
+
+// The zoom level of the engine's text size for a Text Size item: each item selects the size its
+// caption names ("Larg&est", index 0, is the largest level, 4).
+int TextSizeLevel(int itemIndex);
+
+// The commands on the whole document: editing in place, page setup, print, print preview, save
+// as, properties and the text size.
+class DocumentCommands : public sigc::trackable {
+ public:
+  explicit DocumentCommands(Form1Controls& form);
+
+  void mnuFileEdit_Click();
+  void mnuFileEditOFF_Click();
+  void mnuFilePageSetup_Click();
+  void mnuFilePrint_Click();
+  void cmdPrint_Click();
+  void mnuFilePrintPreview_Click();
+  void mnuFileSaveAs_Click();
+  void mnuProperties_Click();
+  void mnuViewTextSizeFont_Click(int index);
+
+ private:
+  Form1Controls& form_;
+};
+
+}  // namespace tarravelle

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtkmm/box.h>
+#include <gtkmm/button.h>
+#include <gtkmm/checkbutton.h>
+#include <gtkmm/entry.h>
+#include <gtkmm/label.h>
+#include <webkit/webkit.h>
+
+#include "platform/signal_connections.h"
+
+namespace tarravelle {
+
+// The engine's own find bar under the page: the text to find, previous and next, match case,
+// the number of matches or a clear "not found". Escape closes it and leaves the current match
+// highlighted.
+class FindBar : public Gtk::Box {
+ public:
+  explicit FindBar(WebKitWebView* view);
+
+  // Shows the bar with its text selected, ready to type.
+  void Open();
+  void Close();
+  // What the bar says about the last search ("3 matches", "Not found", ...).
+  std::string Status() const { return status_.get_text(); }
+  void SetText(const std::string& text) { entry_.set_text(text); }
+  void FindNext();
+  void FindPrevious();
+
+ private:
+  void Search();
+  guint32 Options() const;
+  static void OnFound(WebKitFindController*, guint matches, gpointer self);
+  static void OnNotFound(WebKitFindController*, gpointer self);
+  static void OnCounted(WebKitFindController*, guint matches, gpointer self);
+
+  WebKitWebView* view_;
+  WebKitFindController* finder_;  // the view's own
+  Gtk::Entry entry_;
+  Gtk::Button previous_, next_, close_;
+  Gtk::CheckButton matchCase_;
+  Gtk::Label status_;
+  SignalConnections signals_;
+};
+
+}  // namespace tarravelle

@@ -1,0 +1,127 @@
+#include "platform/page_properties.h"
+
+#include <gtkmm/label.h>
+
+#include "ports/gobject_ptr.h"
+#include "ui/accessible_label.h"
+
+namespace tarravelle {
+namespace {
+
+std::string DateText(GDateTime* when) {
+  if (!when) return "Unknown";
+  const GDateTimePtr local(g_date_time_to_local(when));
+  const GCharPtr text(g_date_time_format(local.get(), "%c"));
+  return text ? text.get() : "Unknown";
+}
+
+std::string CertificateErrors(GTlsCertificateFlags errors) {
+  static const std::pair<GTlsCertificateFlags, const char*> kErrors[] = {
+      {G_TLS_CERTIFICATE_UNKNOWN_CA, "issued by an authority that is not trusted"},
+      {G_TLS_CERTIFICATE_BAD_IDENTITY, "issued for another site"},
+      {G_TLS_CERTIFICATE_NOT_ACTIVATED, "not valid yet"},
+      {G_TLS_CERTIFICATE_EXPIRED, "expired"},
+      {G_TLS_CERTIFICATE_REVOKED, "revoked"},
+      {G_TLS_CERTIFICATE_INSECURE, "made with an insecure algorithm"},
+      {G_TLS_CERTIFICATE_GENERIC_ERROR, "not valid"},
+  };
+  std::string text;
+  for (const auto& [flag, words] : kErrors) {
+    if (!(errors & flag)) continue;
+    text += (text.empty() ? "The certificate is " : ", ") + std::string(words);
+  }
+  return text;
+}
+
+std::string Security(WebKitWebView* view, const std::string& scheme) {
+  GTlsCertificate* certificate = nullptr;
+  GTlsCertificateFlags errors{};
+  if (!webkit_web_view_get_tls_info(view, &certificate, &errors) || !certificate) {
+    return scheme == "https" ? "Encrypted, no certificate details" : "Not encrypted";
+  }
+  gchar* subject = nullptr;
+  gchar* issuer = nullptr;
+  GDateTime* from = nullptr;
+  GDateTime* until = nullptr;
+  g_object_get(certificate, "subject-name", &subject, "issuer-name", &issuer, "not-valid-before",
+               &from, "not-valid-after", &until, nullptr);
+  const GCharPtr subjectText(subject), issuerText(issuer);
+  const GDateTimePtr fromTime(from), untilTime(until);
+  std::string text =
+      "Encrypted (TLS)\nCertificate for: " + std::string(subject ? subject : "unknown") +
+      "\nIssued by: " + std::string(issuer ? issuer : "unknown") + "\nValid from " +
+      DateText(from) + " until " + DateText(until);
+  const std::string problems = CertificateErrors(errors);
+  text += "\n" + (problems.empty() ? std::string("No certificate errors") : problems);
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* view) {
+  const char* title = webkit_web_view_get_title(view);
+  const char* uri = webkit_web_view_get_uri(view);
+  const std::string address = uri ? uri : "";
+  const GCharPtr scheme(g_uri_parse_scheme(address.c_str()));
+  const std::string protocol = scheme ? scheme.get() : "";
+
+  std::string type = "Unknown", size = "Unknown", served = "Unknown", modified = "Unknown";
+  if (WebKitWebResource* resource = webkit_web_view_get_main_resource(view)) {
+    if (WebKitURIResponse* response = webkit_web_resource_get_response(resource)) {
+      if (const char* mime = webkit_uri_response_get_mime_type(response); mime && *mime) {
+        type = mime;
+      }
+      if (const guint64 length = webkit_uri_response_get_content_length(response)) {
+        size = std::to_string(length) + " bytes";
+      }
+      if (SoupMessageHeaders* headers = webkit_uri_response_get_http_headers(response)) {
+        if (const char* date = soup_message_headers_get_one(headers, "Date")) served = date;
+        if (const char* last = soup_message_headers_get_one(headers, "Last-Modified")) {
+          modified = last;
+        }
+      }
+    }
+  }
+  return {
+      {"Title", title && *title ? title : "(untitled)"},
+      {"Address", address.empty() ? "(none)" : address},
+      {"Protocol", protocol.empty() ? "Unknown" : protocol},
+      {"Connection", Security(view, protocol)},
+      {"Type", type},
+      {"Size", size},
+      {"Served", served},
+      {"Modified", modified},
+  };
+}
+
+PropertiesWindow::PropertiesWindow(WebKitWebView* view) : rows_(PageProperties(view)) {
+  set_title("Properties");
+  set_resizable(false);
+  box_.set_margin(12);
+  grid_.set_row_spacing(6);
+  grid_.set_column_spacing(12);
+  int row = 0;
+  for (const auto& [name, value] : rows_) {
+    auto* nameLabel = Gtk::make_managed<Gtk::Label>(name + ":");
+    nameLabel->set_xalign(1);
+    nameLabel->set_yalign(0);
+    auto* valueLabel = Gtk::make_managed<Gtk::Label>(value);
+    valueLabel->set_xalign(0);
+    valueLabel->set_selectable(true);
+    valueLabel->set_wrap(true);
+    valueLabel->set_max_width_chars(60);
+    SetAccessibleLabel(*valueLabel, name);
+    grid_.attach(*nameLabel, 0, row);
+    grid_.attach(*valueLabel, 1, row);
+    ++row;
+  }
+  ok_.set_label("OK");
+  ok_.set_halign(Gtk::Align::END);
+  ok_.signal_clicked().connect([this] { hide(); });
+  box_.append(grid_);
+  box_.append(ok_);
+  set_child(box_);
+  set_default_widget(ok_);
+}
+
+}  // namespace tarravelle

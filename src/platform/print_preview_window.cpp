@@ -1,0 +1,88 @@
+#include "platform/print_preview_window.h"
+
+#include <glib/gstdio.h>
+
+#include <algorithm>
+
+#include "ui/accessible_label.h"
+
+namespace tarravelle {
+namespace {
+constexpr double kPointsToPixels = 96.0 / 72.0;
+}  // namespace
+
+PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pdfPath)) {
+  set_title("Print Preview");
+  set_default_size(700, 900);
+  const GCharPtr uri(g_filename_to_uri(path_.c_str(), nullptr, nullptr));
+  if (uri) document_.reset(poppler_document_new_from_file(uri.get(), nullptr, nullptr));
+
+  previous_.set_label("Previous Page");
+  next_.set_label("Next Page");
+  close_.set_label("Close");
+  bar_.set_margin(6);
+  bar_.append(previous_);
+  bar_.append(next_);
+  bar_.append(where_);
+  auto* filler = Gtk::make_managed<Gtk::Box>();
+  filler->set_hexpand(true);
+  bar_.append(*filler);
+  bar_.append(close_);
+  paper_.set_draw_func(sigc::mem_fun(*this, &PrintPreviewWindow::Draw));
+  SetAccessibleLabel(paper_, "Page as it will print");
+  scroller_.set_child(paper_);
+  scroller_.set_vexpand(true);
+  box_.append(bar_);
+  box_.append(scroller_);
+  set_child(box_);
+
+  previous_.signal_clicked().connect([this] { ShowPage(page_ - 1); });
+  next_.signal_clicked().connect([this] { ShowPage(page_ + 1); });
+  close_.signal_clicked().connect([this] { hide(); });
+  ShowPage(0);
+}
+
+PrintPreviewWindow::~PrintPreviewWindow() {
+  g_unlink(path_.c_str());
+  const GCharPtr folder(g_path_get_dirname(path_.c_str()));
+  g_rmdir(folder.get());
+}
+
+int PrintPreviewWindow::PageCount() const {
+  return document_ ? poppler_document_get_n_pages(document_.get()) : 0;
+}
+
+void PrintPreviewWindow::ShowPage(int page) {
+  const int count = PageCount();
+  page_ = std::clamp(page, 0, std::max(count - 1, 0));
+  where_.set_text(count == 0
+                      ? "Nothing to print"
+                      : "Page " + std::to_string(page_ + 1) + " of " + std::to_string(count));
+  previous_.set_sensitive(page_ > 0);
+  next_.set_sensitive(page_ + 1 < count);
+  if (count > 0) {
+    const GObjectPtr<PopplerPage> shown(poppler_document_get_page(document_.get(), page_));
+    double width = 0, height = 0;
+    poppler_page_get_size(shown.get(), &width, &height);
+    paper_.set_content_width(static_cast<int>(width * kPointsToPixels) + 24);
+    paper_.set_content_height(static_cast<int>(height * kPointsToPixels) + 24);
+  }
+  paper_.queue_draw();
+}
+
+void PrintPreviewWindow::Draw(const Cairo::RefPtr<Cairo::Context>& cairo, int, int) {
+  cairo->set_source_rgb(0.5, 0.5, 0.5);
+  cairo->paint();
+  if (PageCount() == 0) return;
+  const GObjectPtr<PopplerPage> page(poppler_document_get_page(document_.get(), page_));
+  double width = 0, height = 0;
+  poppler_page_get_size(page.get(), &width, &height);
+  cairo->translate(12, 12);
+  cairo->scale(kPointsToPixels, kPointsToPixels);
+  cairo->rectangle(0, 0, width, height);
+  cairo->set_source_rgb(1, 1, 1);
+  cairo->fill();
+  poppler_page_render(page.get(), cairo->cobj());
+}
+
+}  // namespace tarravelle
