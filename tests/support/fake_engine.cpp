@@ -29,6 +29,11 @@ bool FakeEngine::SetDocumentDesignMode(const std::string& mode) {
 
 bool FakeEngine::Focus() {
   focused = accept;
+  // Takes the window's keyboard focus as the real page view does.
+  if (accept) {
+    widget_.set_focusable(true);
+    widget_.grab_focus();
+  }
   return Record("Focus");
 }
 
