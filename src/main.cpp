@@ -65,7 +65,8 @@ int main(int, char* argv[]) {
             [&] {
               return MakeWebKitEngine(*running.session, {.settings = running.settings,
                                                          .history = running.history.get(),
-                                                         .folderPages = running.folderPages.get()});
+                                                         .folderPages = running.folderPages.get(),
+                                       .prompts = &running.prompts});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),

@@ -85,6 +85,14 @@ void SavePageAs(WebKitWebView* view, GtkWindow* parent, Prompts* prompts) {
   chooser->add_filter(archive);
   chooser->add_filter(html);
   chooser->set_filter(archive);
+  // Pages go to the person's downloads folder unless they choose another.
+  const char* downloads = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
+  try {
+    chooser->set_current_folder(
+        Gio::File::create_for_path(downloads ? downloads : g_get_home_dir()));
+  } catch (const Glib::Error&) {
+    // A folder that is not there leaves the chooser where it starts.
+  }
   const char* title = webkit_web_view_get_title(view);
   chooser->set_current_name(std::string(title && *title ? title : "page") + ".mhtml");
 
