@@ -11,6 +11,7 @@
 #include "app/program_resources.h"
 #include "dialogs/splash.h"
 #include "favorites/folder_pages.h"
+#include "platform/desktop_shell.h"
 #include "platform/desktop_special_folders.h"
 #include "platform/gst_media_device.h"
 #include "platform/gtk_prompts.h"
@@ -27,6 +28,7 @@ struct Running {
   tarravelle::GtkPrompts prompts;
   tarravelle::KeyFileSettings settings{tarravelle::KeyFileSettings::DefaultPath()};
   tarravelle::X11WindowStacking stacking;
+  tarravelle::DesktopShell shell;
   std::unique_ptr<tarravelle::WebEngineSession> session;
   std::unique_ptr<tarravelle::DesktopSpecialFolders> folders;
   std::unique_ptr<tarravelle::HistoryStore> history;
@@ -60,13 +62,13 @@ int main(int, char* argv[]) {
         .settings = running.settings,
         .folder = RunningProgramFolder(),
         .prompts = running.prompts,
-        .shell = nullptr,
+        .shell = &running.shell,
         .makeEngine =
             [&] {
               return MakeWebKitEngine(*running.session, {.settings = running.settings,
                                                          .history = running.history.get(),
                                                          .folderPages = running.folderPages.get(),
-                                       .prompts = &running.prompts});
+                                                         .prompts = &running.prompts});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),

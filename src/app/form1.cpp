@@ -20,8 +20,12 @@
 #include "browse/popup_switch.h"
 #include "browse/search_bar.h"
 #include "browse/status_line.h"
+#include "dialogs/help_about.h"
 #include "favorites/favorites_menu.h"
 #include "favorites/folder_pane.h"
+#include "launch/launchers.h"
+#include "look/bar_toggles.h"
+#include "look/colour_theme.h"
 #include "page/document_commands.h"
 #include "page/edit_commands.h"
 #include "player/player_panel.h"
@@ -35,11 +39,6 @@ namespace {
 constexpr std::string_view kHomePageSection = "HP";
 constexpr std::string_view kHomePageKey = "HP";
 
-int NextLookNumber() {
-  static int number = 0;
-  return ++number;
-}
-
 float XAlign(Align align) {
   switch (align) {
     case Align::Left: return 0.0f;
@@ -52,18 +51,12 @@ float XAlign(Align align) {
 }  // namespace
 
 Form1::Form1(Program& program)
-    : Form1Controls(*this, program.services().makeEngine),
-      program_(program),
-      lookScope_("form1-" + std::to_string(NextLookNumber())),
-      look_(Gtk::CssProvider::create()) {
+    : Form1Controls(*this, program.services().makeEngine), program_(program) {
   set_title(std::string(kForm1Caption));
   set_icon_name("tarravelle");
   set_resizable(true);
   add_css_class("tarravelle-form");
-  add_css_class(lookScope_);
-  Gtk::StyleContext::add_provider_for_display(get_display(), look_,
-                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
-  SetLook(DesignCss(lookScope_, Form1ControlDesigns(), kBlack));
+  look.Set(DesignCss(look.Scope(), Form1ControlDesigns(), kBlack));
 
   BuildControls();
   BuildMenus();
@@ -82,6 +75,11 @@ Form1::Form1(Program& program)
   playerPanel_ = std::make_unique<PlayerPanel>(*this, services.prompts, program.Media());
   editCommands_ = std::make_unique<EditCommands>(*this);
   documentCommands_ = std::make_unique<DocumentCommands>(*this);
+  colourTheme_ = std::make_unique<ColourTheme>(*this, services.prompts);
+  barToggles_ = std::make_unique<BarToggles>(*this);
+  launchers_ = std::make_unique<Launchers>(*this, services.shell, services.prompts,
+                                           [&program] { program.ShowNewMainWindow(); });
+  helpAbout_ = std::make_unique<HelpAbout>(*this, services.shell);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(
@@ -92,12 +90,7 @@ Form1::Form1(Program& program)
       1000);
 }
 
-Form1::~Form1() {
-  clock_.disconnect();
-  Gtk::StyleContext::remove_provider_for_display(get_display(), look_);
-}
-
-void Form1::SetLook(const std::string& css) { look_->load_from_data(css); }
+Form1::~Form1() { clock_.disconnect(); }
 
 void Form1::BuildControls() {
   formArea_.add_css_class("form-area");

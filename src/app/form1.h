@@ -23,6 +23,10 @@ class FolderPane;
 class PlayerPanel;
 class EditCommands;
 class DocumentCommands;
+class ColourTheme;
+class BarToggles;
+class Launchers;
+class HelpAbout;
 
 // The main browser window: built from its design, then driven by its handlers.
 class Form1 : public Gtk::Window, public Form1Controls {
@@ -36,9 +40,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   const Glib::RefPtr<Gio::MenuModel>& MenuModel() const { return menuModel_; }
   Gtk::Fixed& FormArea() { return formArea_; }
   // The CSS class that scopes this window's look.
-  const std::string& LookScope() const { return lookScope_; }
-  // Replaces this window's style sheet.
-  void SetLook(const std::string& css);
+  const std::string& LookScope() const { return look.Scope(); }
   bool ClockRunning() const { return clock_.connected(); }
 
   // Handlers.
@@ -61,6 +63,10 @@ class Form1 : public Gtk::Window, public Form1Controls {
   PlayerPanel& playerPanel() { return *playerPanel_; }
   EditCommands& editCommands() { return *editCommands_; }
   DocumentCommands& documentCommands() { return *documentCommands_; }
+  ColourTheme& colourTheme() { return *colourTheme_; }
+  BarToggles& barToggles() { return *barToggles_; }
+  Launchers& launchers() { return *launchers_; }
+  HelpAbout& helpAbout() { return *helpAbout_; }
 
  private:
   void BuildControls();
@@ -68,8 +74,6 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void ConnectHandlers();
 
   Program& program_;
-  std::string lookScope_;
-  Glib::RefPtr<Gtk::CssProvider> look_;
   Gtk::Box root_{Gtk::Orientation::VERTICAL, 0};
   Gtk::PopoverMenuBar* menuBar_ = nullptr;  // made with its model; owned by root_
   Gtk::Fixed formArea_;
@@ -84,6 +88,10 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<PlayerPanel> playerPanel_;
   std::unique_ptr<EditCommands> editCommands_;
   std::unique_ptr<DocumentCommands> documentCommands_;
+  std::unique_ptr<ColourTheme> colourTheme_;
+  std::unique_ptr<BarToggles> barToggles_;
+  std::unique_ptr<Launchers> launchers_;
+  std::unique_ptr<HelpAbout> helpAbout_;
 };
 
 }  // namespace tarravelle

@@ -34,7 +34,7 @@ struct Services {
   const SettingsStore& settings;
   ProgramFolder folder;
   Prompts& prompts;
-  Shell* shell = nullptr;  // none until outside programs can be started
+  Shell* shell = nullptr;  // none: no outside program can be started
   EngineFactory makeEngine;
   // The program's own data folder ($XDG_DATA_HOME/tarravelle).
   std::string dataFolder;

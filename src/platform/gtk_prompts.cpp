@@ -2,6 +2,9 @@
 
 #include <gtkmm.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ports/file_filter.h"
 #include "ui/accessible_label.h"
 
@@ -162,6 +165,29 @@ void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterTe
     if (answered) answered(path);
   });
   chooser->show();
+}
+
+void GtkPrompts::ChooseColour(Gtk::Window* parent,
+                              std::function<void(std::optional<RgbColour>)> answered) {
+  auto* dialog = new Gtk::ColorChooserDialog("Color");
+  dialog->set_modal(true);
+  dialog->set_use_alpha(false);
+  if (parent) dialog->set_transient_for(*parent);
+  dialog->signal_response().connect([dialog, answered](int response) {
+    std::optional<RgbColour> colour;
+    if (response == static_cast<int>(Gtk::ResponseType::OK)) {
+      const Gdk::RGBA rgba = dialog->get_rgba();
+      const auto channel = [](double value) {
+        return static_cast<RgbColour>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
+      };
+      colour =
+          channel(rgba.get_red()) << 16 | channel(rgba.get_green()) << 8 | channel(rgba.get_blue());
+    }
+    dialog->hide();
+    if (answered) answered(colour);
+  });
+  DeleteWhenHidden(dialog);
+  dialog->present();
 }
 
 }  // namespace tarravelle

@@ -47,6 +47,7 @@ static_assert(MembersMatchTheDesign(), "the control members are out of step with
 
 Form1Controls::Form1Controls(Gtk::Window& window, const EngineFactory& makeEngine)
     : window(window),
+      look(window),
       wWeb(makeEngine()),
       WB1(makeEngine()),
       actions_(Gio::SimpleActionGroup::create()) {

@@ -15,6 +15,7 @@
 #include "ui/form1_design.h"
 #include "ui/menu_item.h"
 #include "ui/picture_button.h"
+#include "ui/window_look.h"
 
 namespace tarravelle {
 
@@ -30,6 +31,8 @@ struct Form1Controls {
 
   // The window's title, its default button, and the parent of the dialogs a feature opens.
   Gtk::Window& window;
+  // The window's colours and fonts.
+  WindowLook look;
 
   PictureButton cmdBack, cmdForward, cmdStop, cmdRefresh, cmdHome, cmdPopups, cmdPrint, cmdMail;
   Gtk::Label Label1;

@@ -36,4 +36,15 @@ void FakePrompts::ChooseOpenFile(Gtk::Window*, const std::string& filterText,
   if (answered) answered(answer);
 }
 
+void FakePrompts::ChooseColour(Gtk::Window*,
+                               std::function<void(std::optional<RgbColour>)> answered) {
+  asked.push_back({"ChooseColour", {}, {}, MsgIcon::None, {}});
+  std::optional<RgbColour> answer;
+  if (!colourAnswers.empty()) {
+    answer = colourAnswers.front();
+    colourAnswers.pop_front();
+  }
+  if (answered) answered(answer);
+}
+
 }  // namespace tarravelle::test

@@ -13,7 +13,7 @@ namespace tarravelle::test {
 class FakePrompts : public Prompts {
  public:
   struct Asked {
-    std::string kind;  // "MsgBox", "InputBox" or "ChooseOpenFile"
+    std::string kind;  // "MsgBox", "InputBox", "ChooseOpenFile" or "ChooseColour"
     std::string text;
     std::string title;
     MsgIcon icon = MsgIcon::None;
@@ -24,6 +24,8 @@ class FakePrompts : public Prompts {
               MsgButtons buttons, std::function<void(MsgResult)> answered) override;
   void ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
                       std::function<void(std::optional<std::string>)> answered) override;
+  void ChooseColour(Gtk::Window* parent,
+                    std::function<void(std::optional<RgbColour>)> answered) override;
   void InputBox(Gtk::Window* parent, const std::string& prompt, const std::string& title,
                 const std::string& initial,
                 std::function<void(std::optional<std::string>)> answered) override;
@@ -35,6 +37,8 @@ class FakePrompts : public Prompts {
   std::deque<std::optional<std::string>> inputAnswers;
   // Answers for the next file choosers (nothing: cancelled); cancelled when empty.
   std::deque<std::optional<std::string>> fileAnswers;
+  // Answers for the next colour choosers (nothing: cancelled); cancelled when empty.
+  std::deque<std::optional<RgbColour>> colourAnswers;
 };
 
 }  // namespace tarravelle::test

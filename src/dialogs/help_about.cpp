@@ -1,0 +1,35 @@
+#include "dialogs/help_about.h"
+
+#include <glibmm/main.h>
+
+namespace tarravelle {
+
+HelpAbout::HelpAbout(Form1Controls& form, Shell* shell) : form_(form), shell_(shell) {
+  form.Menu("mnuHelpAbout").signal_click().connect([this](int) { mnuHelpAbout_Click(); });
+}
+
+HelpAbout::~HelpAbout() { unloadIdle_.disconnect(); }
+
+void HelpAbout::mnuHelpAbout_Click() {
+  form_.window.set_sensitive(false);
+  if (!about_) {
+    about_ = std::make_unique<frmTesters>(shell_, [this] { Unload(); });
+    about_->set_transient_for(form_.window);
+  }
+  about_->present();
+}
+
+void HelpAbout::Unload() {
+  if (about_) {
+    about_->hide();
+    unloading_ = std::move(about_);
+    unloadIdle_.disconnect();
+    unloadIdle_ = Glib::signal_idle().connect([this] {
+      unloading_.reset();
+      return false;
+    });
+  }
+  form_.window.set_sensitive(true);
+}
+
+}  // namespace tarravelle

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <sigc++/connection.h>
+#include <sigc++/trackable.h>
+
+#include <memory>
+
+#include "dialogs/about_dialog.h"
+#include "ports/shell.h"
+#include "ui/form1_controls.h"
+
+namespace tarravelle {
+
+// Help > About: the about dialog over this main window, which waits, disabled, until the
+// dialog's OK.
+class HelpAbout : public sigc::trackable {
+ public:
+  HelpAbout(Form1Controls& form, Shell* shell);
+  ~HelpAbout();
+
+  void mnuHelpAbout_Click();
+  // The about dialog while it is open, or null.
+  frmTesters* About() const { return about_.get(); }
+
+ private:
+  void Unload();
+
+  Form1Controls& form_;
+  Shell* shell_;
+  std::unique_ptr<frmTesters> about_;
+  std::unique_ptr<frmTesters> unloading_;  // deleted once its own handler has returned
+  sigc::connection unloadIdle_;
+};
+
+}  // namespace tarravelle
