@@ -12,7 +12,7 @@ TestProgram::TestProgram(const std::string& settings) {
       .settings = this->settings,
       .folder = ProgramFolder(folder_),
       .prompts = prompts,
-      .shell = nullptr,
+      .shell = &shell,
       .makeEngine =
           [this] {
             auto engine = std::make_unique<FakeEngine>();

@@ -11,6 +11,7 @@
 #include "support/fake_engine.h"
 #include "support/fake_media_device.h"
 #include "support/fake_prompts.h"
+#include "support/fake_shell.h"
 #include "support/fake_special_folders.h"
 #include "support/temp_dir.h"
 
@@ -36,6 +37,7 @@ class TestProgram {
   KeyFileSettings settings{dir.File("settings.ini")};
   X11WindowStacking stacking;
   FakePrompts prompts;
+  FakeShell shell;
   FakeSpecialFolders specialFolders;
   FakeMediaDevice media;
   int quits = 0;
