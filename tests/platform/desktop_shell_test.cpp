@@ -1,5 +1,5 @@
-// The desktop's shell against an application registry of stand-in programs (see the test home
-// that tests/CMakeLists.txt writes).
+// The desktop's shell against an application registry of stand-in programs: the test home
+// that tests/CMakeLists.txt writes and every test program uses.
 #include "platform/desktop_shell.h"
 
 #include <glib.h>
