@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build program run test bench clean
 
 all: build
 
@@ -16,8 +16,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Only the program and its icons, not the tests.
+program: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarravelle icons
+
 # Starts the browser; without a display, runs it on a virtual one, saves a screenshot and ends.
-run: build
+run: program
 	@scripts/run
 
 test: build

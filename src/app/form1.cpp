@@ -17,6 +17,7 @@
 #include "app/clock_text.h"
 #include "app/program.h"
 #include "browse/address_bar.h"
+#include "browse/browser_keys.h"
 #include "browse/popup_switch.h"
 #include "browse/search_bar.h"
 #include "browse/status_line.h"
@@ -80,6 +81,7 @@ Form1::Form1(Program& program)
   launchers_ = std::make_unique<Launchers>(*this, services.shell, services.prompts,
                                            [&program] { program.ShowNewMainWindow(); });
   helpAbout_ = std::make_unique<HelpAbout>(*this, services.shell);
+  browserKeys_ = std::make_unique<BrowserKeys>(*this, *addressBar_);
 
   // The clock runs from the moment the window exists.
   clock_ = Glib::signal_timeout().connect(
@@ -216,7 +218,8 @@ void Form1::ConnectHandlers() {
   auto keys = Gtk::EventControllerKey::create();
   keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
   keys->signal_key_pressed().connect(
-      [this](guint key, guint, Gdk::ModifierType state) {
+      [this, keys = keys.get()](guint key, guint, Gdk::ModifierType state) {
+        if (KeepEnterInPage(key, keys->get_current_event_time())) return true;
         const bool plain =
             (state & (Gdk::ModifierType::CONTROL_MASK | Gdk::ModifierType::ALT_MASK)) ==
             Gdk::ModifierType{};
@@ -226,6 +229,16 @@ void Form1::ConnectHandlers() {
       },
       false);
   add_controller(keys);
+}
+
+bool Form1::KeepEnterInPage(guint key, guint32 time) {
+  const bool enter = key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
+  if (!enter || !(wWeb->HasFocus() || WB1->HasFocus())) return false;
+  // The first time the key passes on its way into the page; the same key again is the engine
+  // handing it back unused.
+  if (time != 0 && time == pageEnterTime_) return true;
+  pageEnterTime_ = time;
+  return false;
 }
 
 bool Form1::MoveFocusInTabOrder(bool backwards) {

@@ -27,6 +27,7 @@ class ColourTheme;
 class BarToggles;
 class Launchers;
 class HelpAbout;
+class BrowserKeys;
 
 // The main browser window: built from its design, then driven by its handlers.
 class Form1 : public Gtk::Window, public Form1Controls {
@@ -52,6 +53,9 @@ class Form1 : public Gtk::Window, public Form1Controls {
 
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
+  // Enter inside a page is the page's: the engine hands back a key the page did not use, and
+  // that one must not reach the default button. True when the key at `time` is such a return.
+  bool KeepEnterInPage(guint key, guint32 time);
 
   // The window's features, each with the handlers of its controls.
   AddressBar& addressBar() { return *addressBar_; }
@@ -67,6 +71,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   BarToggles& barToggles() { return *barToggles_; }
   Launchers& launchers() { return *launchers_; }
   HelpAbout& helpAbout() { return *helpAbout_; }
+  BrowserKeys& browserKeys() { return *browserKeys_; }
 
  private:
   void BuildControls();
@@ -92,6 +97,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   std::unique_ptr<BarToggles> barToggles_;
   std::unique_ptr<Launchers> launchers_;
   std::unique_ptr<HelpAbout> helpAbout_;
+  std::unique_ptr<BrowserKeys> browserKeys_;
+  guint32 pageEnterTime_ = 0;
 };
 
 }  // namespace tarravelle

@@ -7,9 +7,10 @@
 namespace tarravelle {
 
 std::string SearchAddress(const std::string& text) {
-  // Unreserved characters stay; a blank becomes %20, every other byte %XX.
+  // Over https, so the query never crosses the network readable. Unreserved characters stay;
+  // a blank becomes %20, every other byte %XX.
   const GCharPtr escaped(g_uri_escape_string(text.c_str(), nullptr, FALSE));
-  return std::string("http://") + kSearchHost + "/search?q=" + escaped.get();
+  return std::string("https://") + kSearchHost + "/search?q=" + escaped.get();
 }
 
 SearchBar::SearchBar(Form1Controls& form) : form_(form) {

@@ -10,7 +10,7 @@ namespace tarravelle {
 
 inline constexpr const char* kSearchHost = "www.google.com";
 
-// "http://", the search service's host, "/search?q=" and the text percent-encoded as UTF-8.
+// "https://", the search service's host, "/search?q=" and the text percent-encoded as UTF-8.
 std::string SearchAddress(const std::string& text);
 
 // The search box and its button.

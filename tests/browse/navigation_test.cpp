@@ -137,21 +137,22 @@ TEST_F(NavigationTest, PopupSwitchFlipsCaptionLabelAndDecision) {
 }
 
 TEST(SearchAddress, EncodesTheQueryAsUtf8ForAUrlQuery) {
-  EXPECT_EQ(SearchAddress(""), "http://www.google.com/search?q=");
-  EXPECT_EQ(SearchAddress("plain-words_1.2~x"), "http://www.google.com/search?q=plain-words_1.2~x");
-  EXPECT_EQ(SearchAddress(" two words "), "http://www.google.com/search?q=%20two%20words%20");
-  EXPECT_EQ(SearchAddress("AT&T"), "http://www.google.com/search?q=AT%26T");
-  EXPECT_EQ(SearchAddress("C# tips"), "http://www.google.com/search?q=C%23%20tips");
-  EXPECT_EQ(SearchAddress("1+1=2?"), "http://www.google.com/search?q=1%2B1%3D2%3F");
-  EXPECT_EQ(SearchAddress("Straße"), "http://www.google.com/search?q=Stra%C3%9Fe");
-  EXPECT_EQ(SearchAddress("a/b%c"), "http://www.google.com/search?q=a%2Fb%25c");
+  EXPECT_EQ(SearchAddress(""), "https://www.google.com/search?q=");
+  EXPECT_EQ(SearchAddress("plain-words_1.2~x"),
+            "https://www.google.com/search?q=plain-words_1.2~x");
+  EXPECT_EQ(SearchAddress(" two words "), "https://www.google.com/search?q=%20two%20words%20");
+  EXPECT_EQ(SearchAddress("AT&T"), "https://www.google.com/search?q=AT%26T");
+  EXPECT_EQ(SearchAddress("C# tips"), "https://www.google.com/search?q=C%23%20tips");
+  EXPECT_EQ(SearchAddress("1+1=2?"), "https://www.google.com/search?q=1%2B1%3D2%3F");
+  EXPECT_EQ(SearchAddress("Straße"), "https://www.google.com/search?q=Stra%C3%9Fe");
+  EXPECT_EQ(SearchAddress("a/b%c"), "https://www.google.com/search?q=a%2Fb%25c");
 }
 
 TEST_F(NavigationTest, SearchLoadsTheResultPageEnablesBackAndKeepsTheQuery) {
   form_.txtSearch.set_text("AT&T");
   form_.cmdGoogle.Press();
   EXPECT_EQ(web_.calls,
-            std::vector<std::string>{"Navigate(http://www.google.com/search?q=AT%26T)"});
+            std::vector<std::string>{"Navigate(https://www.google.com/search?q=AT%26T)"});
   EXPECT_TRUE(form_.cmdBack.get_sensitive());
   EXPECT_EQ(std::string(form_.txtSearch.get_text()), "AT&T");
   EXPECT_TRUE(ListEntries().empty());
