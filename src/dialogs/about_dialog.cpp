@@ -65,8 +65,7 @@ frmTestr::frmTestr(std::function<void()> closed) : closed_(std::move(closed)) {
   SetAccessibleLabel(Text1, "Testers");
   Place(client_, Text1, 0, 0, 4695, 2535);
   Command1.set_name("Command1");
-  Command1.set_label("_Ok");
-  Command1.set_use_underline(true);
+  SetButtonCaption(Command1, "_Ok");
   Place(client_, Command1, 1680, 2640, 1215, 495);
   set_default_widget(Command1);
 
@@ -128,10 +127,9 @@ frmTesters::frmTesters(Shell* shell, std::function<void()> closed)
   Place(client_, Label2, 360, 4920, 3975, 375);
 
   cmdOk.set_name("cmdOk");
-  cmdOk.set_label("_Ok");
+  SetButtonCaption(cmdOk, "_Ok");
   cmdEmail.set_name("cmdEmail");
-  cmdEmail.set_label("_Email");
-  for (auto* button : {&cmdOk, &cmdEmail}) button->set_use_underline(true);
+  SetButtonCaption(cmdEmail, "_Email");
   Command1.set_name("Command1");
   auto* testersCaption = Gtk::make_managed<Gtk::Label>("Click Here To View Testers.");
   testersCaption->set_wrap(true);

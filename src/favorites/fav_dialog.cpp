@@ -37,10 +37,9 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
   scroller_.set_child(List1);
   scroller_.set_policy(Gtk::PolicyType::AUTOMATIC, Gtk::PolicyType::AUTOMATIC);
   Place(client_, scroller_, 120, 120, 5895, 5130);
-  cmdClose.set_label("_Close");
-  cmdRemove.set_label("_Remove");
-  cmdGoToFav.set_label("_Go to Url");
-  for (auto* button : {&cmdClose, &cmdRemove, &cmdGoToFav}) button->set_use_underline(true);
+  SetButtonCaption(cmdClose, "_Close");
+  SetButtonCaption(cmdRemove, "_Remove");
+  SetButtonCaption(cmdGoToFav, "_Go to Url");
   Place(client_, cmdClose, 240, 5280, 1095, 375);
   Place(client_, cmdRemove, 2520, 5280, 1095, 375);
   Place(client_, cmdGoToFav, 4800, 5280, 1095, 375);
