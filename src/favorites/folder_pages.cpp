@@ -75,12 +75,46 @@ std::vector<FolderLink> ReadFavoritesFolder(const std::string& folder) {
   return links;
 }
 
-std::string FavoritesPage(const std::vector<FolderLink>& links) {
+std::vector<FolderLink> ReadGtkBookmarks(const std::string& path) {
+  std::vector<FolderLink> places;
+  gchar* read = nullptr;
+  if (!g_file_get_contents(path.c_str(), &read, nullptr, nullptr)) return places;
+  const GCharPtr text(read);
+  const GStrvPtr lines(g_strsplit(text.get(), "\n", -1));
+  for (gchar** line = lines.get(); *line; ++line) {
+    const std::string entry = *line;
+    if (entry.empty()) continue;
+    const auto blank = entry.find(' ');
+    const std::string uri = entry.substr(0, blank);
+    std::string name = blank == std::string::npos ? "" : entry.substr(blank + 1);
+    if (name.empty()) {
+      const GCharPtr file(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
+      const GCharPtr base(file ? g_path_get_basename(file.get()) : nullptr);
+      name = base ? base.get() : uri;
+    }
+    places.push_back({name, uri});
+  }
+  return places;
+}
+
+std::string FavoritesPage(const std::vector<FolderLink>& links, const std::string& folder,
+                          const std::vector<FolderLink>& places) {
   std::string body;
   for (const auto& link : links) {
     if (IsOpenable(link.url)) body += Link(link.url, link.name);
   }
-  if (body.empty()) body = "<p>No favourites yet.</p>\n";
+  if (body.empty()) {
+    body = "<p>No favourites yet.</p>\n";
+    if (!folder.empty()) {
+      body += "<p>Internet shortcuts (.url files) and .desktop links that you put in <b>" +
+              HtmlEscape(folder) + "</b> are listed here.</p>\n";
+    }
+  }
+  std::string placeLinks;
+  for (const auto& place : places) {
+    if (IsOpenable(place.url)) placeLinks += Link(place.url, place.name);
+  }
+  if (!placeLinks.empty()) body += "<h2>Places</h2>\n" + placeLinks;
   return Page("Favorites", body);
 }
 
@@ -119,7 +153,10 @@ std::string HistoryPage(const std::vector<Visit>& visits, GDateTime* now) {
 }
 
 std::optional<std::string> FolderPages::FolderPage(const ShellFolder& folder) {
-  if (folder.kind == "favorites") return FavoritesPage(ReadFavoritesFolder(folder.path));
+  if (folder.kind == "favorites") {
+    return FavoritesPage(ReadFavoritesFolder(folder.path), folder.path,
+                         ReadGtkBookmarks(bookmarks_));
+  }
   if (folder.kind == "history") {
     const GDateTimePtr now(g_date_time_new_now_local());
     return HistoryPage(history_ ? history_->Recent(kHistoryPageVisits) : std::vector<Visit>{},

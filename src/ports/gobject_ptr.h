@@ -31,5 +31,6 @@ using GErrorPtr = CHandle<GError, g_error_free>;
 using GKeyFilePtr = CHandle<GKeyFile, g_key_file_free>;
 using GDateTimePtr = CHandle<GDateTime, g_date_time_unref>;
 using GUriPtr = CHandle<GUri, g_uri_unref>;
+using GStrvPtr = CHandle<gchar*, g_strfreev>;
 
 }  // namespace tarravelle

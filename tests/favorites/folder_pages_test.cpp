@@ -36,6 +36,20 @@ TEST(FolderPages, LinksOpenInTheirOwnWindowEscapedAndOnlyForWebAddresses) {
   EXPECT_NE(FavoritesPage({}).find("No favourites yet."), std::string::npos);
 }
 
+TEST(FolderPages, AnEmptyFolderSaysWhereItIsAndTheDesktopsPlacesFollow) {
+  test::TempDir dir;
+  dir.Write("bookmarks", "file:///home/me/Music%20Files\nfile:///srv/docs Team docs\n\n");
+  const auto places = ReadGtkBookmarks(dir.File("bookmarks"));
+  ASSERT_EQ(places.size(), 2u);
+  EXPECT_EQ(places[0].name, "Music Files");
+  EXPECT_EQ(places[1].name, "Team docs");
+  EXPECT_TRUE(ReadGtkBookmarks(dir.File("missing")).empty());
+  const std::string page = FavoritesPage({}, "/home/me/.local/share/tarravelle/Favorites", places);
+  EXPECT_NE(page.find("/home/me/.local/share/tarravelle/Favorites"), std::string::npos);
+  EXPECT_NE(page.find(".url"), std::string::npos);
+  EXPECT_LT(page.find("<h2>Places</h2>"), page.find("file:///srv/docs"));
+}
+
 TEST(FolderPages, HistoryIsGroupedByDayNewestFirst) {
   GDateTime* now = g_date_time_new_local(2026, 12, 8, 10, 30, 0);
   auto at = [](int day, int hour) {
