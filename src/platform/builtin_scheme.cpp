@@ -11,28 +11,78 @@ namespace {
 
 constexpr const char* kStartPageResource = "/org/tarravelle/Tarravelle/start/start.html";
 
+StartPageNotes& Notes() {
+  static StartPageNotes notes;
+  return notes;
+}
+
+void Replace(std::string& text, const std::string& placeholder, const std::string& value) {
+  for (auto at = text.find(placeholder); at != std::string::npos;
+       at = text.find(placeholder, at + value.size())) {
+    text.replace(at, placeholder.size(), value);
+  }
+}
+
+std::string StartPage() {
+  GBytes* found =
+      g_resources_lookup_data(kStartPageResource, G_RESOURCE_LOOKUP_FLAGS_NONE, nullptr);
+  if (!found) return {};
+  const CHandle<GBytes, g_bytes_unref> bytes(found);
+  gsize size = 0;
+  const auto* data = static_cast<const char*>(g_bytes_get_data(bytes.get(), &size));
+  std::string page(data, size);
+  const auto& notes = Notes();
+  Replace(page, "{{settings-file}}",
+          HtmlText(notes.settingsFile.empty() ? "~/.config/tarravelle/settings.ini"
+                                              : notes.settingsFile));
+  Replace(page, "{{home-group}}",
+          HtmlText(notes.homePageGroup.empty() ? "<program folder>\\HP" : notes.homePageGroup));
+  return page;
+}
+
 void ServeBuiltInPage(WebKitURISchemeRequest* request, gpointer) {
   const std::string path = webkit_uri_scheme_request_get_path(request);
-  GError* failure = nullptr;
-  GObjectPtr<GInputStream> stream;
-  if (path == "start" || path == "start/" || path.empty()) {
-    stream.reset(
-        g_resources_open_stream(kStartPageResource, G_RESOURCE_LOOKUP_FLAGS_NONE, &failure));
-  } else {
-    failure = g_error_new(G_IO_ERROR, G_IO_ERROR_NOT_FOUND, "No built-in page named \"%s\"",
-                          path.c_str());
-  }
-  const GErrorPtr error(failure);
-  if (!stream) {
-    webkit_uri_scheme_request_finish_error(request, error.get());
+  if (path == "start" || path == "start/" || path == "/" || path.empty()) {
+    const std::string page = StartPage();
+    const GObjectPtr<GInputStream> stream(g_memory_input_stream_new_from_data(
+        g_memdup2(page.data(), page.size()), static_cast<gssize>(page.size()), g_free));
+    webkit_uri_scheme_request_finish(request, stream.get(), static_cast<gint64>(page.size()),
+                                     "text/html");
     return;
   }
-  webkit_uri_scheme_request_finish(request, stream.get(), -1, "text/html");
+  const GErrorPtr error(
+      g_error_new(G_IO_ERROR, G_IO_ERROR_NOT_FOUND, "No built-in page named \"%s\"", path.c_str()));
+  webkit_uri_scheme_request_finish_error(request, error.get());
 }
 
 }  // namespace
 
-void RegisterBuiltInScheme() {
+std::string HtmlText(const std::string& text) {
+  const GCharPtr escaped(g_markup_escape_text(text.c_str(), static_cast<gssize>(text.size())));
+  return escaped.get();
+}
+
+std::string EnginePage(const std::string& title, const std::string& heading,
+                       const std::string& text, const std::string& extraHtml) {
+  std::string paragraphs;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = text.find('\n', start);
+    const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+    if (!line.empty()) paragraphs += "<p>" + HtmlText(line) + "</p>\n";
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + HtmlText(title) +
+         "</title><style>body{background:#fff;color:#222;font:15px 'Liberation Sans',sans-serif;"
+         "margin:3em;max-width:46em}h1{font-size:22px;color:#a00}p{line-height:1.4}"
+         "code{word-break:break-all}button{font-size:14px;padding:6px 12px}</style></head>"
+         "<body><h1>" +
+         HtmlText(heading) + "</h1>\n" + paragraphs + extraHtml + "</body></html>";
+}
+
+void RegisterBuiltInScheme(const StartPageNotes& notes) {
+  if (!notes.settingsFile.empty()) Notes() = notes;
   static bool registered = false;
   if (registered) return;
   registered = true;

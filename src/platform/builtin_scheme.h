@@ -1,11 +1,28 @@
 #pragma once
 
+#include <string>
+
 namespace tarravelle {
 
 inline constexpr const char* kBuiltInStartPage = "tarravelle://start";
 
+// What the start page tells about this program's own settings: the settings file and the group
+// of this program's home page.
+struct StartPageNotes {
+  std::string settingsFile;
+  std::string homePageGroup;
+};
+
 // Lets every web view load the program's own pages of the "tarravelle:" scheme (the start page)
-// from its compiled-in resources. Safe to call more than once.
-void RegisterBuiltInScheme();
+// from its compiled-in resources. Safe to call more than once; the notes of the last call are
+// the ones shown.
+void RegisterBuiltInScheme(const StartPageNotes& notes = {});
+
+// A page of the engine's own that says a page could not be shown and why: a title, then lines of
+// plain text (escaped here).
+std::string EnginePage(const std::string& title, const std::string& heading,
+                       const std::string& text, const std::string& extraHtml = {});
+
+std::string HtmlText(const std::string& text);
 
 }  // namespace tarravelle

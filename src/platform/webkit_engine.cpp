@@ -5,6 +5,7 @@
 #include <gtkmm/box.h>
 #include <webkit/webkit.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <list>
@@ -12,6 +13,7 @@
 #include "platform/address_fixup.h"
 #include "platform/builtin_scheme.h"
 #include "platform/desktop_special_folders.h"
+#include "platform/download_saver.h"
 #include "platform/find_bar.h"
 #include "platform/page_printing.h"
 #include "platform/page_properties.h"
@@ -37,8 +39,12 @@ class WebKitEngine final : public BrowserEngine {
       : settings_(services.settings),
         history_(services.history),
         folderPages_(services.folderPages),
-        prompts_(services.prompts) {
-    RegisterBuiltInScheme();
+        prompts_(services.prompts),
+        homePageGroup_(services.homePageGroup),
+        settingsFile_(services.settingsFile),
+        downloads_(services.downloadFolder, services.prompts,
+                   [this](const std::string& text) { StatusTextChange.emit(text); }) {
+    RegisterBuiltInScheme({services.settingsFile, services.homePageGroup});
     view_ = WEBKIT_WEB_VIEW(
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
@@ -59,9 +65,12 @@ class WebKitEngine final : public BrowserEngine {
         {"create", G_CALLBACK(OnCreate)},
     }};
     signals_.ConnectAll(view_, kViewSignals, this);
+    // Every view of the session hears of every download; each engine takes its own views'.
+    signals_.Connect(session.Native(), "download-started", G_CALLBACK(OnDownloadStarted), this);
   }
 
   ~WebKitEngine() override {
+    errorIdle_.disconnect();
     popups_.clear();
     dialogs_.clear();
   }
@@ -69,8 +78,24 @@ class WebKitEngine final : public BrowserEngine {
   Gtk::Widget& Widget() override { return holder_; }
 
   bool Navigate(const std::string& address) override {
+    // Nothing to open (a first start without a home page): the engine's own start page, which
+    // says how to choose one.
+    if (address.find_first_not_of(" \t\r\n") == std::string::npos) {
+      webkit_web_view_load_uri(view_, kBuiltInStartPage);
+      return true;
+    }
     const auto fixed = FixUpAddress(address);
-    if (!fixed) return false;
+    if (!fixed) {
+      // Refused, and the page says so and where such an address may come from.
+      std::string text = "\u201C" + address + "\u201D is not an address that can be opened.";
+      if (!settingsFile_.empty()) {
+        text += "\nIf it is your home page, change the key HP of the group [" + homePageGroup_ +
+                "] in " + settingsFile_ + ".";
+      }
+      ShowErrorPage("Address not valid", "This address cannot be opened", text,
+                    "tarravelle://error/");
+      return false;
+    }
     webkit_web_view_load_uri(view_, fixed->c_str());
     return true;
   }
@@ -252,17 +277,56 @@ class WebKitEngine final : public BrowserEngine {
     return GTK_WIDGET(popup->View());
   }
 
+  static void OnDownloadStarted(WebKitNetworkSession*, WebKitDownload* download, gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    WebKitWebView* from = webkit_download_get_web_view(download);
+    const bool ours =
+        from == self->view_ || std::ranges::any_of(self->popups_, [from](const auto& popup) {
+          return popup->View() == from;
+        });
+    if (ours) self->downloads_.Take(download);
+  }
+
   static GtkWidget* OnCreate(WebKitWebView* view, WebKitNavigationAction* action, gpointer data) {
     return static_cast<WebKitEngine*>(data)->CreatePopup(view, action);
+  }
+
+  // A page of the engine's own in place of one that could not be shown. Its load is quiet: the
+  // program hears of it as one completed document, and the failure keeps the status line.
+  void ShowErrorPage(const std::string& title, const std::string& heading, const std::string& text,
+                     const std::string& address) {
+    errorPage_ = ErrorPage::Pending;
+    // Loaded once the failed load has ended: a page shown from inside its failure is lost.
+    errorIdle_.disconnect();
+    errorIdle_ =
+        Glib::signal_idle().connect([this, html = EnginePage(title, heading, text), address] {
+          webkit_web_view_load_alternate_html(view_, html.c_str(), address.c_str(), nullptr);
+          return false;
+        });
+  }
+
+  // Events of the engine's own error page: only its end is told, as the end of the failed load.
+  void ErrorPageLoadChanged(WebKitLoadEvent event, const std::string& uri) {
+    if (event == WEBKIT_LOAD_STARTED) errorPage_ = ErrorPage::Loading;
+    if (event != WEBKIT_LOAD_FINISHED || errorPage_ != ErrorPage::Loading) return;
+    errorPage_ = ErrorPage::None;
+    loading_ = false;
+    ProgressChange.emit(-1, kProgressMax);
+    DownloadComplete.emit();
+    NavigateComplete2.emit(EngineFrame{}, uri);
+    DocumentComplete.emit(EngineFrame{}, uri);
+    if (!failure_.empty()) StatusTextChange.emit(failure_);
   }
 
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     const std::string uri = UriOf(view);
+    if (self->errorPage_ != ErrorPage::None) return self->ErrorPageLoadChanged(event, uri);
     switch (event) {
       case WEBKIT_LOAD_STARTED:
         self->loading_ = true;
         self->loadFailed_ = false;
+        self->failure_.clear();
         self->lastVisit_ = 0;
         self->lastProgress_ = -1;
         self->DownloadBegin.emit();
@@ -294,11 +358,16 @@ class WebKitEngine final : public BrowserEngine {
         g_error_matches(error, WEBKIT_POLICY_ERROR,
                         WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
     self->loadFailed_ = true;
-    if (!cancelled) {
-      self->StatusTextChange.emit("Cannot open " + std::string(uri ? uri : "") + ": " +
-                                  error->message);
-    }
-    return FALSE;  // let the engine show its own error page
+    if (cancelled) return FALSE;
+    const std::string address = uri ? uri : "";
+    self->failure_ = "Cannot open " + address + ": " + error->message;
+    self->StatusTextChange.emit(self->failure_);
+    self->ShowErrorPage(
+        "Cannot open page", "This page could not be opened",
+        "Tarravelle could not open " + address + ".\nThe reason: " + error->message +
+            ".\nCheck the address and your connection, then " + "press Refresh to try again.",
+        address);
+    return TRUE;
   }
 
   static void OnProgress(GObject*, GParamSpec*, gpointer data) {
@@ -345,6 +414,12 @@ class WebKitEngine final : public BrowserEngine {
   BrowsingHistory* history_;
   FolderPageSource* folderPages_;
   Prompts* prompts_;
+  std::string homePageGroup_;
+  std::string settingsFile_;
+  // The engine's own error page: about to load, loading, or none.
+  enum class ErrorPage { None, Pending, Loading } errorPage_ = ErrorPage::None;
+  std::string failure_;  // why the last load failed, until the next starts
+  sigc::connection errorIdle_;
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;
   bool loading_ = false;
@@ -356,6 +431,7 @@ class WebKitEngine final : public BrowserEngine {
   std::list<std::unique_ptr<Gtk::Window>> dialogs_;
   std::unique_ptr<FindBar> findBar_;
   PagePrinting printing_;
+  DownloadSaver downloads_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   SignalConnections signals_;  // declared last: disconnected first, while the view still exists
 };

@@ -39,6 +39,11 @@ struct WebKitEngineServices {
   FolderPageSource* folderPages = nullptr;
   // Says why a page could not be saved; without it a failed save is only logged.
   Prompts* prompts = nullptr;
+  // Where the program's settings are, for the start page and the page of a refused address.
+  std::string settingsFile = {};
+  std::string homePageGroup = {};
+  // Where downloads are saved; empty: the person's download folder.
+  std::string downloadFolder = {};
 };
 
 // The zoom factor of the page's text at each of the engine's five text sizes, smallest first.
