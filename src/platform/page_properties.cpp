@@ -2,36 +2,12 @@
 
 #include <gtkmm/label.h>
 
+#include "platform/certificate_text.h"
 #include "ports/gobject_ptr.h"
 #include "ui/accessible_label.h"
 
 namespace tarravelle {
 namespace {
-
-std::string DateText(GDateTime* when) {
-  if (!when) return "Unknown";
-  const GDateTimePtr local(g_date_time_to_local(when));
-  const GCharPtr text(g_date_time_format(local.get(), "%c"));
-  return text ? text.get() : "Unknown";
-}
-
-std::string CertificateErrors(GTlsCertificateFlags errors) {
-  static const std::pair<GTlsCertificateFlags, const char*> kErrors[] = {
-      {G_TLS_CERTIFICATE_UNKNOWN_CA, "issued by an authority that is not trusted"},
-      {G_TLS_CERTIFICATE_BAD_IDENTITY, "issued for another site"},
-      {G_TLS_CERTIFICATE_NOT_ACTIVATED, "not valid yet"},
-      {G_TLS_CERTIFICATE_EXPIRED, "expired"},
-      {G_TLS_CERTIFICATE_REVOKED, "revoked"},
-      {G_TLS_CERTIFICATE_INSECURE, "made with an insecure algorithm"},
-      {G_TLS_CERTIFICATE_GENERIC_ERROR, "not valid"},
-  };
-  std::string text;
-  for (const auto& [flag, words] : kErrors) {
-    if (!(errors & flag)) continue;
-    text += (text.empty() ? "The certificate is " : ", ") + std::string(words);
-  }
-  return text;
-}
 
 std::string Security(WebKitWebView* view, const std::string& scheme) {
   GTlsCertificate* certificate = nullptr;
@@ -39,21 +15,9 @@ std::string Security(WebKitWebView* view, const std::string& scheme) {
   if (!webkit_web_view_get_tls_info(view, &certificate, &errors) || !certificate) {
     return scheme == "https" ? "Encrypted, no certificate details" : "Not encrypted";
   }
-  gchar* subject = nullptr;
-  gchar* issuer = nullptr;
-  GDateTime* from = nullptr;
-  GDateTime* until = nullptr;
-  g_object_get(certificate, "subject-name", &subject, "issuer-name", &issuer, "not-valid-before",
-               &from, "not-valid-after", &until, nullptr);
-  const GCharPtr subjectText(subject), issuerText(issuer);
-  const GDateTimePtr fromTime(from), untilTime(until);
-  std::string text =
-      "Encrypted (TLS)\nCertificate for: " + std::string(subject ? subject : "unknown") +
-      "\nIssued by: " + std::string(issuer ? issuer : "unknown") + "\nValid from " +
-      DateText(from) + " until " + DateText(until);
-  const std::string problems = CertificateErrors(errors);
-  text += "\n" + (problems.empty() ? std::string("No certificate errors") : problems);
-  return text;
+  const std::string problems = CertificateProblems(certificate, errors);
+  return "Encrypted (TLS)\n" + CertificateDetails(certificate) + "\n" +
+         (problems.empty() ? std::string("No certificate errors") : "The certificate: " + problems);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "platform/address_fixup.h"
 #include "platform/builtin_scheme.h"
+#include "platform/certificate_text.h"
 #include "platform/desktop_special_folders.h"
 #include "platform/download_saver.h"
 #include "platform/find_bar.h"
@@ -25,6 +26,7 @@ namespace tarravelle {
 namespace {
 
 constexpr std::int32_t kProgressMax = 10000;
+constexpr std::string_view kAcceptCertificate = "tarravelle://accept-certificate";
 
 std::string UriOf(WebKitWebView* view) {
   const char* uri = webkit_web_view_get_uri(view);
@@ -56,13 +58,15 @@ class WebKitEngine final : public BrowserEngine {
     gtk_widget_set_hexpand(GTK_WIDGET(view_), TRUE);
     gtk_widget_set_vexpand(GTK_WIDGET(view_), TRUE);
     gtk_box_append(holder_.gobj(), GTK_WIDGET(view_));
-    static const std::array<SignalConnections::Signal, 6> kViewSignals{{
+    static const std::array<SignalConnections::Signal, 8> kViewSignals{{
         {"load-changed", G_CALLBACK(OnLoadChanged)},
         {"load-failed", G_CALLBACK(OnLoadFailed)},
         {"notify::estimated-load-progress", G_CALLBACK(OnProgress)},
         {"notify::title", G_CALLBACK(OnTitle)},
         {"mouse-target-changed", G_CALLBACK(OnMouseTarget)},
         {"create", G_CALLBACK(OnCreate)},
+        {"decide-policy", G_CALLBACK(OnDecidePolicy)},
+        {"load-failed-with-tls-errors", G_CALLBACK(OnTlsErrors)},
     }};
     signals_.ConnectAll(view_, kViewSignals, this);
     // Every view of the session hears of every download; each engine takes its own views'.
@@ -277,6 +281,66 @@ class WebKitEngine final : public BrowserEngine {
     return GTK_WIDGET(popup->View());
   }
 
+  // A page whose certificate is not trusted is not shown: the engine's own page says what is
+  // wrong and offers, as a deliberate choice, to trust this certificate for this host.
+  static gboolean OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate* certificate,
+                              GTlsCertificateFlags errors, gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    const GUriPtr parsed(g_uri_parse(uri, G_URI_FLAGS_NONE, nullptr));
+    const char* host = parsed ? g_uri_get_host(parsed.get()) : nullptr;
+    if (!host) return FALSE;
+    self->untrusted_ = Untrusted{uri, host, GObjectPtr<GTlsCertificate>(
+                                                G_TLS_CERTIFICATE(g_object_ref(certificate)))};
+    const std::string problems = CertificateProblems(certificate, errors);
+    self->failure_ = "Not loaded: the certificate of " + std::string(host) + " is not trusted";
+    self->StatusTextChange.emit(self->failure_);
+    self->ShowErrorPage(
+        "Untrusted connection", "This connection is not trusted",
+        "Tarravelle did not load " + std::string(uri) + " because the certificate that " + host +
+            " showed cannot be trusted: " + problems + ".\n" + CertificateDetails(certificate) +
+            "\nSomeone may be pretending to be this site. Only go on if you know why the "
+            "certificate is like this.",
+        uri,
+        "<form action=\"" + std::string(kAcceptCertificate) +
+            "\" method=\"get\"><button type=\"submit\">Trust this certificate for " +
+            HtmlText(host) + " until Tarravelle ends, and load the page</button></form>");
+    return TRUE;
+  }
+
+  // The error page's button, pressed by the person: the certificate is trusted for its host in
+  // this session, and the page loads again.
+  bool AcceptUntrusted(WebKitNavigationAction* action) {
+    if (!untrusted_ || !webkit_navigation_action_is_user_gesture(action)) return false;
+    webkit_network_session_allow_tls_certificate_for_host(
+        webkit_web_view_get_network_session(view_), untrusted_->certificate.get(),
+        untrusted_->host.c_str());
+    const std::string uri = untrusted_->uri;
+    untrusted_.reset();
+    webkit_web_view_load_uri(view_, uri.c_str());
+    return true;
+  }
+
+  // A response the engine cannot show is saved, not dropped; the untrusted-certificate page's
+  // button is the engine's own.
+  static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                 WebKitPolicyDecisionType type, gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    if (type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) {
+      auto* action = webkit_navigation_policy_decision_get_navigation_action(
+          WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+      const char* target = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+      if (!target || !std::string_view(target).starts_with(kAcceptCertificate)) return FALSE;
+      webkit_policy_decision_ignore(decision);
+      self->AcceptUntrusted(action);
+      return TRUE;
+    }
+    if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE) return FALSE;
+    auto* response = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+    if (webkit_response_policy_decision_is_mime_type_supported(response)) return FALSE;
+    webkit_policy_decision_download(decision);
+    return TRUE;
+  }
+
   static void OnDownloadStarted(WebKitNetworkSession*, WebKitDownload* download, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     WebKitWebView* from = webkit_download_get_web_view(download);
@@ -294,12 +358,12 @@ class WebKitEngine final : public BrowserEngine {
   // A page of the engine's own in place of one that could not be shown. Its load is quiet: the
   // program hears of it as one completed document, and the failure keeps the status line.
   void ShowErrorPage(const std::string& title, const std::string& heading, const std::string& text,
-                     const std::string& address) {
+                     const std::string& address, const std::string& extraHtml = {}) {
     errorPage_ = ErrorPage::Pending;
     // Loaded once the failed load has ended: a page shown from inside its failure is lost.
     errorIdle_.disconnect();
     errorIdle_ =
-        Glib::signal_idle().connect([this, html = EnginePage(title, heading, text), address] {
+        Glib::signal_idle().connect([this, html = EnginePage(title, heading, text, extraHtml), address] {
           webkit_web_view_load_alternate_html(view_, html.c_str(), address.c_str(), nullptr);
           return false;
         });
@@ -327,6 +391,7 @@ class WebKitEngine final : public BrowserEngine {
         self->loading_ = true;
         self->loadFailed_ = false;
         self->failure_.clear();
+        self->untrusted_.reset();
         self->lastVisit_ = 0;
         self->lastProgress_ = -1;
         self->DownloadBegin.emit();
@@ -419,6 +484,13 @@ class WebKitEngine final : public BrowserEngine {
   // The engine's own error page: about to load, loading, or none.
   enum class ErrorPage { None, Pending, Loading } errorPage_ = ErrorPage::None;
   std::string failure_;  // why the last load failed, until the next starts
+  // The page refused for its certificate, while its page of the engine's own is shown.
+  struct Untrusted {
+    std::string uri;
+    std::string host;
+    GObjectPtr<GTlsCertificate> certificate;
+  };
+  std::optional<Untrusted> untrusted_;
   sigc::connection errorIdle_;
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;

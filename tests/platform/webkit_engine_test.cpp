@@ -7,9 +7,12 @@
 #include <gtkmm/window.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "favorites/folder_pages.h"
 #include "platform/desktop_special_folders.h"
+#include "platform/download_saver.h"
 #include "platform/find_bar.h"
 #include "platform/history_store.h"
 #include "platform/key_file_settings.h"
@@ -31,9 +34,10 @@ class WebKitEngineTest : public testing::Test {
         settings_(dir_.File("settings.ini")),
         history_(dir_.File("history.sqlite")),
         folderPages_(&history_),
-        engine_(MakeWebKitEngine(
-            session_,
-            {.settings = settings_, .history = &history_, .folderPages = &folderPages_})) {
+        engine_(MakeWebKitEngine(session_, {.settings = settings_,
+                                            .history = &history_,
+                                            .folderPages = &folderPages_,
+                                            .downloadFolder = dir_.File("Downloads")})) {
     window_.set_default_size(640, 480);
     window_.set_child(engine_->Widget());
     window_.present();
@@ -153,13 +157,29 @@ TEST_F(WebKitEngineTest, AddressWithoutSchemeLoadsOverHttp) {
   EXPECT_EQ(server_.RequestCount("/bare"), 1);
 }
 
-TEST_F(WebKitEngineTest, EmptyAndMalformedAddressesAreRefusedWithoutALoad) {
-  EXPECT_FALSE(engine_->Navigate(""));
+TEST_F(WebKitEngineTest, MalformedAddressesAreRefusedWithAPageThatSaysSoAndNothingOpensTheStart) {
+  EXPECT_FALSE(engine_->Refresh());  // nothing loaded yet
   EXPECT_FALSE(engine_->Navigate("http://"));
   EXPECT_FALSE(engine_->Navigate("http://bad host/"));
-  test::PumpFor(200);
-  EXPECT_TRUE(log_.empty());
-  EXPECT_FALSE(engine_->Refresh());  // nothing loaded yet
+  EXPECT_TRUE(TitleBecomes("Address not valid"));
+  EXPECT_EQ(server_.RequestCount("/"), 0);
+  // With no home page set, the window's empty address opens the start page, which says how.
+  WaitForNextDocument([&] { return engine_->Navigate(""); });
+  EXPECT_EQ(engine_->LocationURL(), "tarravelle://start");
+}
+
+TEST_F(WebKitEngineTest, AFailedLoadShowsTheReasonOnAPageAndKeepsItOnTheStatusLine) {
+  // Nothing listens on port 2 (port 1 is one the engine refuses to use at all).
+  Load("http://127.0.0.1:2/");
+  EXPECT_TRUE(TitleBecomes("Cannot open page"));
+  EXPECT_EQ(engine_->LocationURL(), "http://127.0.0.1:2/");
+  // The failure is the status line's last word, after the document is complete.
+  const auto lastStatus = std::find_if(log_.rbegin(), log_.rend(), [](const std::string& entry) {
+    return entry.starts_with("Status ");
+  });
+  ASSERT_NE(lastStatus, log_.rend());
+  EXPECT_TRUE(lastStatus->starts_with("Status Cannot open http://127.0.0.1:2/: ")) << *lastStatus;
+  EXPECT_GT(static_cast<size_t>(log_.rend() - lastStatus), IndexOf("DocumentComplete"));
 }
 
 TEST_F(WebKitEngineTest, BackForwardAndRefreshMoveThroughTheEnginesHistory) {
@@ -408,6 +428,27 @@ TEST_F(WebKitEngineTest, SavedPagesLoadBackAndAFailedSaveNamesTheFile) {
   EXPECT_FALSE(*saved);
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_NE(prompts.asked[0].text.find(nowhere), std::string::npos);
+}
+
+TEST_F(WebKitEngineTest, DownloadsNeverReplaceAFileAndTellTheirProgress) {
+  const auto read = [&](const std::string& name) {
+    std::ifstream file(dir_.File(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  };
+  dir_.Write("Downloads/file.zip", "mine");
+  server_.AddPage("/file.zip", std::string(4096, 'z'), "application/zip");
+  ASSERT_TRUE(engine_->Navigate(server_.Url("/file.zip")));
+  const std::string saved = dir_.File("Downloads/file (1).zip");
+  ASSERT_TRUE(test::PumpUntil([&] {
+    return std::ranges::any_of(
+        log_, [](const std::string& entry) { return entry.starts_with("Status Saved file.zip"); });
+  })) << testing::PrintToString(log_);
+  EXPECT_EQ(read("Downloads/file.zip"), "mine");
+  EXPECT_EQ(read("Downloads/file (1).zip"), std::string(4096, 'z'));
+  EXPECT_LT(IndexOf("Status Saving file.zip: "), IndexOf("Status Saved file.zip to " + saved));
+  EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "file.zip"),
+            dir_.File("Downloads/file (2).zip"));
+  EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "README"), dir_.File("Downloads/README"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/local_web_server.h"
 
+#include <glib/gstdio.h>
 #include <libsoup/soup.h>
 
 #include <algorithm>
@@ -7,9 +8,49 @@
 
 namespace tarravelle::test {
 
-LocalWebServer::LocalWebServer() : server_(soup_server_new(nullptr, nullptr)) {
+namespace {
+
+// A self-signed certificate for 127.0.0.1, made afresh in a temporary folder.
+GTlsCertificate* MakeSelfSignedCertificate() {
+  gchar* folder = g_dir_make_tmp("tarravelle-tls-XXXXXX", nullptr);
+  const std::string cert = std::string(folder) + "/cert.pem";
+  const std::string key = std::string(folder) + "/key.pem";
+  const std::string command =
+      "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "
+      "\"/CN=127.0.0.1/O=Tarravelle tests\" -addext subjectAltName=IP:127.0.0.1 -keyout " +
+      key + " -out " + cert;
+  gint status = 0;
   GError* error = nullptr;
-  if (!soup_server_listen_local(server_, 0, SOUP_SERVER_LISTEN_IPV4_ONLY, &error)) {
+  GTlsCertificate* certificate = nullptr;
+  if (g_spawn_command_line_sync(command.c_str(), nullptr, nullptr, &status, &error) &&
+      g_spawn_check_wait_status(status, &error)) {
+    certificate = g_tls_certificate_new_from_files(cert.c_str(), key.c_str(), &error);
+  }
+  const std::string why = error ? error->message : "";
+  g_clear_error(&error);
+  g_remove(cert.c_str());
+  g_remove(key.c_str());
+  g_rmdir(folder);
+  g_free(folder);
+  if (!certificate) throw std::runtime_error("cannot make a certificate: " + why);
+  return certificate;
+}
+
+}  // namespace
+
+LocalWebServer::LocalWebServer(Scheme scheme) : scheme_(scheme) {
+  if (scheme == Scheme::SelfSignedHttps) {
+    GTlsCertificate* certificate = MakeSelfSignedCertificate();
+    server_ = soup_server_new("tls-certificate", certificate, nullptr);
+    g_object_unref(certificate);
+  } else {
+    server_ = soup_server_new(nullptr, nullptr);
+  }
+  GError* error = nullptr;
+  const auto options = static_cast<SoupServerListenOptions>(
+      SOUP_SERVER_LISTEN_IPV4_ONLY |
+      (scheme == Scheme::SelfSignedHttps ? SOUP_SERVER_LISTEN_HTTPS : 0));
+  if (!soup_server_listen_local(server_, 0, options, &error)) {
     std::string message = error->message;
     g_error_free(error);
     throw std::runtime_error("cannot listen: " + message);
@@ -40,7 +81,7 @@ void LocalWebServer::AddSlowPage(const std::string& path, const std::string& bod
 }
 
 std::string LocalWebServer::Url(const std::string& path) const {
-  return "http://" + HostAndPort(path);
+  return (scheme_ == Scheme::SelfSignedHttps ? "https://" : "http://") + HostAndPort(path);
 }
 
 std::string LocalWebServer::HostAndPort(const std::string& path) const {

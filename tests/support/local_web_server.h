@@ -15,7 +15,11 @@ namespace tarravelle::test {
 // of every path requested.
 class LocalWebServer {
  public:
-  LocalWebServer();
+  enum class Scheme { Http, SelfSignedHttps };
+
+  // Over https, the server's certificate is one the test makes at once (with openssl), for
+  // 127.0.0.1 and signed by nobody but itself.
+  explicit LocalWebServer(Scheme scheme = Scheme::Http);
   ~LocalWebServer();
   LocalWebServer(const LocalWebServer&) = delete;
   LocalWebServer& operator=(const LocalWebServer&) = delete;
@@ -25,7 +29,7 @@ class LocalWebServer {
   // A page whose answer starts only after `delayMs`.
   void AddSlowPage(const std::string& path, const std::string& body, unsigned delayMs);
 
-  // "http://127.0.0.1:PORT" followed by `path`.
+  // "http://127.0.0.1:PORT" (or https) followed by `path`.
   std::string Url(const std::string& path) const;
   // "127.0.0.1:PORT" followed by `path`: an address without its scheme.
   std::string HostAndPort(const std::string& path) const;
@@ -48,6 +52,7 @@ class LocalWebServer {
   };
   static int ResumeDelayed(void* delayed);
 
+  Scheme scheme_;
   SoupServer* server_;
   std::list<Delayed> delayed_;  // answers still held back, ended with the server
   int port_ = 0;

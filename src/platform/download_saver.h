@@ -1,0 +1,45 @@
+#pragma once
+
+#include <webkit/webkit.h>
+
+#include <functional>
+#include <list>
+#include <memory>
+#include <string>
+
+#include "platform/signal_connections.h"
+#include "ports/gobject_ptr.h"
+#include "ports/prompts.h"
+
+namespace tarravelle {
+
+// `name` in `folder`, or "name (1).ext", "name (2).ext", ... when that is taken: a download never
+// replaces a file that is there.
+std::string UniqueDownloadPath(const std::string& folder, const std::string& name);
+
+// The downloads of one engine's views: each is saved under a name of its own in the download
+// folder, with its progress, its end or its failure told through `status`. Downloads still
+// running when this goes are cancelled and their partial files removed.
+class DownloadSaver {
+ public:
+  // `folder` empty: the person's download folder (the home folder without one).
+  DownloadSaver(std::string folder, Prompts* prompts,
+                std::function<void(const std::string&)> status);
+  ~DownloadSaver();
+  DownloadSaver(const DownloadSaver&) = delete;
+  DownloadSaver& operator=(const DownloadSaver&) = delete;
+
+  void Take(WebKitDownload* download);
+
+ private:
+  struct Job;
+  void Forget(Job* job);
+
+  std::string folder_;
+  Prompts* prompts_;
+  std::function<void(const std::string&)> status_;
+  std::list<std::unique_ptr<Job>> jobs_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace tarravelle
