@@ -33,8 +33,8 @@ Names NamesOf(GTlsCertificate* certificate) {
 
 std::string CertificateProblems(GTlsCertificate* certificate, GTlsCertificateFlags errors) {
   const Names names = NamesOf(certificate);
-  const bool selfSigned = names.subject && names.issuer &&
-                          std::string(names.subject.get()) == names.issuer.get();
+  const bool selfSigned =
+      names.subject && names.issuer && std::string(names.subject.get()) == names.issuer.get();
   const std::pair<GTlsCertificateFlags, const char*> kProblems[] = {
       {G_TLS_CERTIFICATE_UNKNOWN_CA, selfSigned
                                          ? "it is self-signed: nobody vouches for it"

@@ -289,8 +289,8 @@ class WebKitEngine final : public BrowserEngine {
     const GUriPtr parsed(g_uri_parse(uri, G_URI_FLAGS_NONE, nullptr));
     const char* host = parsed ? g_uri_get_host(parsed.get()) : nullptr;
     if (!host) return FALSE;
-    self->untrusted_ = Untrusted{uri, host, GObjectPtr<GTlsCertificate>(
-                                                G_TLS_CERTIFICATE(g_object_ref(certificate)))};
+    self->untrusted_ = Untrusted{
+        uri, host, GObjectPtr<GTlsCertificate>(G_TLS_CERTIFICATE(g_object_ref(certificate)))};
     const std::string problems = CertificateProblems(certificate, errors);
     self->failure_ = "Not loaded: the certificate of " + std::string(host) + " is not trusted";
     self->StatusTextChange.emit(self->failure_);
@@ -310,7 +310,11 @@ class WebKitEngine final : public BrowserEngine {
   // The error page's button, pressed by the person: the certificate is trusted for its host in
   // this session, and the page loads again.
   bool AcceptUntrusted(WebKitNavigationAction* action) {
-    if (!untrusted_ || !webkit_navigation_action_is_user_gesture(action)) return false;
+    // Only the form of the engine's own page, shown for this very refusal, gets this far.
+    if (!untrusted_ || webkit_navigation_action_get_navigation_type(action) !=
+                           WEBKIT_NAVIGATION_TYPE_FORM_SUBMITTED) {
+      return false;
+    }
     webkit_network_session_allow_tls_certificate_for_host(
         webkit_web_view_get_network_session(view_), untrusted_->certificate.get(),
         untrusted_->host.c_str());
@@ -362,8 +366,8 @@ class WebKitEngine final : public BrowserEngine {
     errorPage_ = ErrorPage::Pending;
     // Loaded once the failed load has ended: a page shown from inside its failure is lost.
     errorIdle_.disconnect();
-    errorIdle_ =
-        Glib::signal_idle().connect([this, html = EnginePage(title, heading, text, extraHtml), address] {
+    errorIdle_ = Glib::signal_idle().connect(
+        [this, html = EnginePage(title, heading, text, extraHtml), address] {
           webkit_web_view_load_alternate_html(view_, html.c_str(), address.c_str(), nullptr);
           return false;
         });

@@ -451,5 +451,23 @@ TEST_F(WebKitEngineTest, DownloadsNeverReplaceAFileAndTellTheirProgress) {
   EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "README"), dir_.File("Downloads/README"));
 }
 
+TEST_F(WebKitEngineTest, AnUntrustedCertificateIsExplainedAndOnlyTrustedOnPurpose) {
+  test::LocalWebServer https(test::LocalWebServer::Scheme::SelfSignedHttps);
+  https.AddPage("/secret", "<title>Secret page</title>");
+  Load(https.Url("/secret"));
+  EXPECT_TRUE(TitleBecomes("Untrusted connection"));
+  EXPECT_EQ(https.RequestCount("/secret"), 0);
+  const auto lastStatus = std::find_if(log_.rbegin(), log_.rend(), [](const std::string& entry) {
+    return entry.starts_with("Status ");
+  });
+  ASSERT_NE(lastStatus, log_.rend());
+  EXPECT_EQ(*lastStatus, "Status Not loaded: the certificate of 127.0.0.1 is not trusted");
+  // The page's own button, pressed: the certificate is trusted for this host and the page loads.
+  webkit_web_view_evaluate_javascript(View(), "document.forms[0].submit()", -1, nullptr, nullptr,
+                                      nullptr, nullptr, nullptr);
+  EXPECT_TRUE(TitleBecomes("Secret page"));
+  EXPECT_EQ(https.RequestCount("/secret"), 1);
+}
+
 }  // namespace
 }  // namespace tarravelle
