@@ -96,6 +96,8 @@ class WebKitEngine final : public BrowserEngine {
         text += "\nIf it is your home page, change the key HP of the group [" + homePageGroup_ +
                 "] in " + settingsFile_ + ".";
       }
+      failure_ = "Cannot open \u201C" + address + "\u201D: it is not a valid address";
+      StatusTextChange.emit(failure_);
       ShowErrorPage("Address not valid", "This address cannot be opened", text,
                     "tarravelle://error/");
       return false;
