@@ -84,7 +84,7 @@ void Program::End() {
   ended_ = true;
   if (favoritesList_.Dirty()) {
     if (auto reason = favoritesList_.Save()) {
-      g_warning("favourites not saved to %s: %s", favoritesList_.FilePath().c_str(),
+      g_warning("favourites not saved to %s: %s", favoritesList_.SavePath().c_str(),
                 reason->c_str());
     }
   }

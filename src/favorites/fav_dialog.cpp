@@ -69,8 +69,18 @@ void frmFav::Form_Load() {
   if (!services_.stacking || !services_.stacking->MakeTopmost(*this)) {
     if (services_.owner) set_transient_for(*services_.owner);
   }
-  services_.list.Load();
+  auto& list = services_.list;
+  list.Load();
   cmdGoToFav.set_sensitive(false);
+  if (!list.Unreadable().empty()) {
+    services_.prompts.MsgBox(this,
+                             "The favourites file " + list.FilePath() + " could not be read (" +
+                                 list.Unreadable() +
+                                 "). Tarravelle leaves it as it is; favourites you add now are "
+                                 "saved to " +
+                                 list.SavePath() + ".",
+                             "Favorites", MsgIcon::Exclamation, MsgButtons::OK);
+  }
 }
 
 void frmFav::ShowItems() {
@@ -120,9 +130,9 @@ void frmFav::cmdRemove_Click() {
 void frmFav::cmdClose_Click() {
   if (auto reason = Save()) {
     // Nothing is lost: the dialog stays loaded with its list.
-    services_.prompts.MsgBox(this,
-                             "The favourites could not be saved to " + FilePath() + ": " + *reason,
-                             "Favorites", MsgIcon::Critical, MsgButtons::OK);
+    services_.prompts.MsgBox(
+        this, "The favourites could not be saved to " + services_.list.SavePath() + ": " + *reason,
+        "Favorites", MsgIcon::Critical, MsgButtons::OK);
     return;
   }
   services_.unload();

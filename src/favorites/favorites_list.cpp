@@ -15,7 +15,11 @@ std::string FavoritesFilePath(const std::string& programFolder, const std::strin
 
 void FavoritesList::Load() {
   items_.clear();
-  LoadListFromFile(items_, path_, true);
+  std::string why;
+  if (!LoadListFromFile(items_, path_, true, &why) && !why.empty()) {
+    // Once unreadable, the file stays untouched for the rest of the run.
+    unreadable_ = why;
+  }
   dirty_ = false;
   Reset.emit();
 }
@@ -42,9 +46,10 @@ bool FavoritesList::Remove(std::size_t index) {
 
 std::optional<std::string> FavoritesList::Save() {
   // The data folder of an installed program may not exist yet.
-  const std::string folder = Glib::path_get_dirname(path_);
+  const std::string target = SavePath();
+  const std::string folder = Glib::path_get_dirname(target);
   if (!items_.empty()) g_mkdir_with_parents(folder.c_str(), 0700);
-  auto reason = SaveListToFile(items_, path_);
+  auto reason = SaveListToFile(items_, target);
   if (!reason) dirty_ = false;
   return reason;
 }

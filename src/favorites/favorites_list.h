@@ -21,8 +21,14 @@ class FavoritesList {
   FavoritesList(const FavoritesList&) = delete;
   FavoritesList& operator=(const FavoritesList&) = delete;
 
-  // Reads the file afresh; without a file the list is empty.
+  // Reads the file afresh; without a file the list is empty. A file that is there but cannot be
+  // read leaves the list empty and is never written over in this run: the list is saved beside
+  // it (`SavePath()`) instead.
   void Load();
+  // Why the file could not be read by the last Load; empty when it was read or was not there.
+  const std::string& Unreadable() const { return unreadable_; }
+  // Where Save writes: the file, or beside it when it could not be read.
+  std::string SavePath() const { return unreadable_.empty() ? path_ : path_ + ".new"; }
   // Forgets the list, as an unloaded dialog does; the next Load reads the file again.
   void Unload();
 
@@ -47,6 +53,7 @@ class FavoritesList {
 
  private:
   std::string path_;
+  std::string unreadable_;
   std::vector<std::string> items_;
   bool dirty_ = false;
 };

@@ -3,6 +3,8 @@
 
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -169,8 +171,8 @@ TEST_F(FavoritesTest, ClosingAnEmptyListCreatesNoFileButEmptiesAnExistingOne) {
 }
 
 TEST_F(FavoritesTest, FailedSaveNamesTheFileAndKeepsTheDialogWithItsList) {
-  // A folder where fav.Dat should be cannot be replaced by a file.
-  g_mkdir(FavPath().c_str(), 0700);
+  // fav.Dat leads to a folder that is not there: nothing to read, and nowhere to write.
+  ASSERT_EQ(symlink((test_.dir.File("gone") + "/fav.Dat").c_str(), FavPath().c_str()), 0);
   frmFav& dialog = Show();
   Add("precious.example");
   dialog.cmdClose_Click();
@@ -197,6 +199,29 @@ TEST_F(FavoritesTest, EndingWithoutChangesLeavesTheFileAlone) {
   form_.close();
   EXPECT_EQ(test_.quits, 1);
   EXPECT_EQ(ReadFav(), "a\n");
+}
+
+TEST_F(FavoritesTest, AFileThatCannotBeReadIsNeverWrittenOverAndTheListGoesBesideIt) {
+  // A folder, and a pipe that would never end, where fav.Dat should be.
+  for (const bool pipe : {false, true}) {
+    SCOPED_TRACE(pipe ? "a pipe" : "a folder");
+    g_remove(FavPath().c_str());
+    g_remove((FavPath() + ".new").c_str());
+    ASSERT_EQ(pipe ? mkfifo(FavPath().c_str(), 0600) : g_mkdir(FavPath().c_str(), 0700), 0);
+    test_.prompts.asked.clear();
+    frmFav& dialog = Show();
+    ASSERT_EQ(test_.prompts.asked.size(), 1u);
+    EXPECT_NE(test_.prompts.asked[0].text.find(FavPath()), std::string::npos);
+    EXPECT_NE(test_.prompts.asked[0].text.find(pipe ? "not a regular file" : "not a regular"),
+              std::string::npos);
+    Add("kept.example");
+    dialog.cmdClose_Click();
+    EXPECT_EQ(test_.program().FavoritesDialog(), nullptr);
+    EXPECT_TRUE(g_file_test(FavPath().c_str(), pipe ? G_FILE_TEST_EXISTS : G_FILE_TEST_IS_DIR));
+    std::ifstream beside(FavPath() + ".new", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), {}), "kept.example\r\n");
+    test::PumpFor(20);
+  }
 }
 
 TEST(FavoritesFilePath, ProgramFolderWhenWritableDataFolderOtherwise) {

@@ -1,5 +1,6 @@
 #include "favorites/list_file.h"
 
+#include <glib.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,6 +101,33 @@ TEST(SaveListToFile, AFileInTheWayOfTheFolderFailsWithoutTouchingIt) {
   dir.Write("notafolder", "keep");
   EXPECT_TRUE(SaveListToFile({"x"}, dir.File("notafolder/fav.Dat")).has_value());
   EXPECT_EQ(Contents(dir.File("notafolder")), "keep");
+}
+
+TEST(LoadListFromFile, EachLineIsDecodedOnItsOwnAndNulBytesAreDropped) {
+  test::TempDir dir;
+  std::vector<std::string> list;
+  const std::string bytes = std::string("caf\xc3\xa9\r\ncaf\xe9\r\na\0b\r\n", 16);
+  ASSERT_TRUE(LoadListFromFile(list, dir.Write("mixed", bytes), true));
+  EXPECT_EQ(list, (std::vector<std::string>{"caf\xc3\xa9", "caf\xc3\xa9", "ab"}));
+}
+
+TEST(SaveListToFile, KeepsALinkItsTargetsModeAndNoStaleTemporaries) {
+  test::TempDir dir;
+  const std::string target = dir.Write("real.Dat", "old\r\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  ASSERT_EQ(symlink("real.Dat", dir.File("fav.Dat").c_str()), 0);
+  dir.Write("real.Dat.AbC123", "left by a save that was killed");
+  dir.Write("real.Dat.notmine", "someone else's");
+  ASSERT_EQ(SaveListToFile({"new"}, dir.File("fav.Dat")), std::nullopt);
+  EXPECT_TRUE(g_file_test(dir.File("fav.Dat").c_str(), G_FILE_TEST_IS_SYMLINK));
+  std::vector<std::string> list;
+  ASSERT_TRUE(LoadListFromFile(list, target, true));
+  EXPECT_EQ(list, std::vector<std::string>{"new"});
+  struct stat info {};
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+  EXPECT_FALSE(g_file_test(dir.File("real.Dat.AbC123").c_str(), G_FILE_TEST_EXISTS));
+  EXPECT_TRUE(g_file_test(dir.File("real.Dat.notmine").c_str(), G_FILE_TEST_EXISTS));
 }
 
 }  // namespace
