@@ -81,13 +81,12 @@ std::string EnginePage(const std::string& title, const std::string& heading,
          HtmlText(heading) + "</h1>\n" + paragraphs + extraHtml + "</body></html>";
 }
 
-void RegisterBuiltInScheme(const StartPageNotes& notes) {
+void RegisterBuiltInScheme(WebKitWebContext* context, const StartPageNotes& notes) {
   if (!notes.settingsFile.empty()) Notes() = notes;
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  webkit_web_context_register_uri_scheme(webkit_web_context_get_default(), "tarravelle",
-                                         ServeBuiltInPage, nullptr, nullptr);
+  // Marked on the context itself, which a later context never shares.
+  if (g_object_get_data(G_OBJECT(context), "tarravelle-scheme")) return;
+  g_object_set_data(G_OBJECT(context), "tarravelle-scheme", GINT_TO_POINTER(1));
+  webkit_web_context_register_uri_scheme(context, "tarravelle", ServeBuiltInPage, nullptr, nullptr);
 }
 
 }  // namespace tarravelle

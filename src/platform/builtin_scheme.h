@@ -1,5 +1,7 @@
 #pragma once
 
+#include <webkit/webkit.h>
+
 #include <string>
 
 namespace tarravelle {
@@ -13,10 +15,10 @@ struct StartPageNotes {
   std::string homePageGroup;
 };
 
-// Lets every web view load the program's own pages of the "tarravelle:" scheme (the start page)
-// from its compiled-in resources. Safe to call more than once; the notes of the last call are
-// the ones shown.
-void RegisterBuiltInScheme(const StartPageNotes& notes = {});
+// Lets the web views of `context` load the program's own pages of the "tarravelle:" scheme (the
+// start page) from its compiled-in resources. Safe to call more than once; the notes of the last
+// call are the ones shown.
+void RegisterBuiltInScheme(WebKitWebContext* context, const StartPageNotes& notes = {});
 
 // A page of the engine's own that says a page could not be shown and why: a title, then lines of
 // plain text (escaped here).

@@ -3,11 +3,13 @@
 #include <glibmm/main.h>
 #include <glibmm/miscutils.h>
 #include <gtkmm/box.h>
+#include <unistd.h>
 #include <webkit/webkit.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <list>
 
 #include "platform/address_fixup.h"
@@ -26,6 +28,7 @@ namespace tarravelle {
 namespace {
 
 constexpr std::int32_t kProgressMax = 10000;
+constexpr unsigned kUnresponsiveMs = 3000;
 constexpr std::string_view kAcceptCertificate = "tarravelle://accept-certificate";
 
 std::string UriOf(WebKitWebView* view) {
@@ -46,9 +49,10 @@ class WebKitEngine final : public BrowserEngine {
         settingsFile_(services.settingsFile),
         downloads_(services.downloadFolder, services.prompts,
                    [this](const std::string& text) { StatusTextChange.emit(text); }) {
-    RegisterBuiltInScheme({services.settingsFile, services.homePageGroup});
-    view_ = WEBKIT_WEB_VIEW(
-        g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(), nullptr));
+    RegisterBuiltInScheme(WEBKIT_WEB_CONTEXT(session.NativeContext()),
+                          {services.settingsFile, services.homePageGroup});
+    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(),
+                                         "web-context", session.NativeContext(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
     webkit_settings_set_javascript_can_open_windows_automatically(
         webkit_web_view_get_settings(view_), TRUE);
@@ -58,7 +62,7 @@ class WebKitEngine final : public BrowserEngine {
     gtk_widget_set_hexpand(GTK_WIDGET(view_), TRUE);
     gtk_widget_set_vexpand(GTK_WIDGET(view_), TRUE);
     gtk_box_append(holder_.gobj(), GTK_WIDGET(view_));
-    static const std::array<SignalConnections::Signal, 8> kViewSignals{{
+    static const std::array<SignalConnections::Signal, 10> kViewSignals{{
         {"load-changed", G_CALLBACK(OnLoadChanged)},
         {"load-failed", G_CALLBACK(OnLoadFailed)},
         {"notify::estimated-load-progress", G_CALLBACK(OnProgress)},
@@ -67,6 +71,8 @@ class WebKitEngine final : public BrowserEngine {
         {"create", G_CALLBACK(OnCreate)},
         {"decide-policy", G_CALLBACK(OnDecidePolicy)},
         {"load-failed-with-tls-errors", G_CALLBACK(OnTlsErrors)},
+        {"notify::is-web-process-responsive", G_CALLBACK(OnResponsiveness)},
+        {"web-process-terminated", G_CALLBACK(OnWebProcessTerminated)},
     }};
     signals_.ConnectAll(view_, kViewSignals, this);
     // Every view of the session hears of every download; each engine takes its own views'.
@@ -75,6 +81,7 @@ class WebKitEngine final : public BrowserEngine {
 
   ~WebKitEngine() override {
     errorIdle_.disconnect();
+    unresponsive_.disconnect();
     popups_.clear();
     dialogs_.clear();
   }
@@ -82,6 +89,7 @@ class WebKitEngine final : public BrowserEngine {
   Gtk::Widget& Widget() override { return holder_; }
 
   bool Navigate(const std::string& address) override {
+    Unstick();
     // Nothing to open (a first start without a home page): the engine's own start page, which
     // says how to choose one.
     if (address.find_first_not_of(" \t\r\n") == std::string::npos) {
@@ -89,6 +97,7 @@ class WebKitEngine final : public BrowserEngine {
       return true;
     }
     const auto fixed = FixUpAddress(address);
+    if (fixed) retry_ = [this, uri = *fixed] { webkit_web_view_load_uri(view_, uri.c_str()); };
     if (!fixed) {
       // Refused, and the page says so and where such an address may come from.
       std::string text = "\u201C" + address + "\u201D is not an address that can be opened.";
@@ -108,6 +117,7 @@ class WebKitEngine final : public BrowserEngine {
 
   // Shows the folder that the list names as a page of links.
   bool Navigate2(const std::vector<std::uint8_t>& itemIdList) override {
+    Unstick();
     const auto folder = DecodeShellFolder(itemIdList);
     if (!folder || !folderPages_) return false;
     const auto html = folderPages_->FolderPage(*folder);
@@ -118,13 +128,17 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool GoBack() override {
+    Unstick();
     if (!webkit_web_view_can_go_back(view_)) return false;
+    retry_ = [this] { webkit_web_view_go_back(view_); };
     webkit_web_view_go_back(view_);
     return true;
   }
 
   bool GoForward() override {
+    Unstick();
     if (!webkit_web_view_can_go_forward(view_)) return false;
+    retry_ = [this] { webkit_web_view_go_forward(view_); };
     webkit_web_view_go_forward(view_);
     return true;
   }
@@ -141,7 +155,9 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool Refresh() override {
+    Unstick();
     if (!webkit_web_view_get_uri(view_)) return false;
+    retry_ = [this] { webkit_web_view_reload(view_); };
     webkit_web_view_reload(view_);
     return true;
   }
@@ -283,6 +299,62 @@ class WebKitEngine final : public BrowserEngine {
     return GTK_WIDGET(popup->View());
   }
 
+  // A page that does not answer (a script in an endless loop) would hold every new navigation:
+  // its web process is ended first, so the person always gets out.
+  void Unstick() {
+    if (webkit_web_view_get_is_web_process_responsive(view_)) return;
+    endingStuckProcess_ = true;
+    webkit_web_view_terminate_web_process(view_);
+  }
+
+  static void OnResponsiveness(GObject*, GParamSpec*, gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    self->unresponsive_.disconnect();
+    if (webkit_web_view_get_is_web_process_responsive(self->view_)) return;
+    // A navigation the stuck page holds up: its process is ended and the navigation tried again.
+    if (self->retry_) {
+      auto retry = std::move(self->retry_);
+      self->retry_ = nullptr;
+      self->endingStuckProcess_ = true;
+      webkit_web_view_terminate_web_process(self->view_);
+      retry();
+      return;
+    }
+    // Said only when it lasts: a busy page often answers again within a moment.
+    self->unresponsive_ = Glib::signal_timeout().connect(
+        [self] {
+          if (!webkit_web_view_get_is_web_process_responsive(self->view_)) {
+            self->StatusTextChange.emit(
+                "The page is not responding. Go to another page, or press Refresh, to stop it.");
+          }
+          return false;
+        },
+        kUnresponsiveMs);
+  }
+
+  // A web process that died leaves a page of the engine's own that says so; Refresh loads the
+  // page again.
+  static void OnWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason reason,
+                                     gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    self->unresponsive_.disconnect();
+    const bool ours = self->endingStuckProcess_;
+    self->endingStuckProcess_ = false;
+    if (ours) return;  // ended on the way to another page, which follows at once
+    const char* why = reason == WEBKIT_WEB_PROCESS_CRASHED ? "it crashed"
+                      : reason == WEBKIT_WEB_PROCESS_EXCEEDED_MEMORY_LIMIT
+                          ? "it used more memory than it may"
+                          : "the program ended it";
+    const std::string uri = UriOf(self->view_);
+    self->loading_ = false;
+    self->failure_ = "The page stopped: " + std::string(why);
+    self->StatusTextChange.emit(self->failure_);
+    self->ShowErrorPage("Page stopped", "This page stopped",
+                        "The page " + uri + " stopped working because " + why +
+                            ".\nPress Refresh to load it again.",
+                        uri.empty() ? "tarravelle://error/" : uri);
+  }
+
   // A page whose certificate is not trusted is not shown: the engine's own page says what is
   // wrong and offers, as a deliberate choice, to trust this certificate for this host.
   static gboolean OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate* certificate,
@@ -407,6 +479,7 @@ class WebKitEngine final : public BrowserEngine {
         self->StatusTextChange.emit("Redirecting to " + uri + "...");
         break;
       case WEBKIT_LOAD_COMMITTED:
+        self->retry_ = nullptr;
         // From here on the view's address is the page's own.
         self->StatusTextChange.emit("Loading page " + uri + "...");
         self->NavigateComplete2.emit(EngineFrame{}, uri);
@@ -498,6 +571,10 @@ class WebKitEngine final : public BrowserEngine {
   };
   std::optional<Untrusted> untrusted_;
   sigc::connection errorIdle_;
+  sigc::connection unresponsive_;
+  bool endingStuckProcess_ = false;
+  // The navigation asked for and not yet under way, to try again past a stuck page.
+  std::function<void()> retry_;
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;
   bool loading_ = false;
@@ -516,7 +593,21 @@ class WebKitEngine final : public BrowserEngine {
 
 }  // namespace
 
+unsigned WebEngineSession::WebProcessMemoryLimitMb() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return 2048;
+  const auto quarter = static_cast<unsigned long long>(pages) *
+                       static_cast<unsigned long long>(pageSize) / 4 / (1024 * 1024);
+  return static_cast<unsigned>(std::max<unsigned long long>(quarter, 512));
+}
+
 WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
+  const CHandle<WebKitMemoryPressureSettings, webkit_memory_pressure_settings_free> memory(
+      webkit_memory_pressure_settings_new());
+  webkit_memory_pressure_settings_set_memory_limit(memory.get(), WebProcessMemoryLimitMb());
+  context_.reset(G_OBJECT(
+      g_object_new(WEBKIT_TYPE_WEB_CONTEXT, "memory-pressure-settings", memory.get(), nullptr)));
   if (dataFolder) {
     const std::string cache = Glib::build_filename(Glib::get_user_cache_dir(), "tarravelle");
     session_.reset(G_OBJECT(webkit_network_session_new(dataFolder->c_str(), cache.c_str())));

@@ -5,6 +5,7 @@
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <gtkmm/window.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -467,6 +468,40 @@ TEST_F(WebKitEngineTest, AnUntrustedCertificateIsExplainedAndOnlyTrustedOnPurpos
                                       nullptr, nullptr, nullptr);
   EXPECT_TRUE(TitleBecomes("Secret page"));
   EXPECT_EQ(https.RequestCount("/secret"), 1);
+}
+
+TEST_F(WebKitEngineTest, AStoppedPageSaysSoAndRefreshLoadsItAgain) {
+  server_.AddPage("/page", "<title>Page</title>");
+  Load(server_.Url("/page"));
+  webkit_web_view_terminate_web_process(View());
+  EXPECT_TRUE(TitleBecomes("Page stopped"));
+  EXPECT_TRUE(std::ranges::any_of(log_, [](const std::string& entry) {
+    return entry == "Status The page stopped: the program ended it";
+  }));
+  WaitForNextDocument([&] { return engine_->Refresh(); });
+  EXPECT_TRUE(TitleBecomes("Page"));
+  EXPECT_EQ(server_.RequestCount("/page"), 2);
+}
+
+TEST_F(WebKitEngineTest, APageStuckInALoopIsEndedByTheNextNavigation) {
+  server_.AddPage("/stuck",
+                  "<title>Stuck</title><script>setTimeout(function(){for(;;){}},50)</script>");
+  server_.AddPage("/free", "<title>Free</title>");
+  Load(server_.Url("/stuck"));
+  test::PumpFor(200);  // the loop has begun
+  // The navigation waits on the stuck page until the engine finds it unresponsive, ends its
+  // process and navigates again.
+  ASSERT_TRUE(engine_->Navigate(server_.Url("/free")));
+  EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Free"; }, 20000));
+}
+
+TEST(WebEngineSession, WebProcessesMayUseAQuarterOfTheMemoryAtMost) {
+  const unsigned limit = WebEngineSession::WebProcessMemoryLimitMb();
+  const auto machineMb = static_cast<unsigned long long>(sysconf(_SC_PHYS_PAGES)) *
+                         static_cast<unsigned long long>(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
+  EXPECT_LE(limit, std::max<unsigned long long>(machineMb / 4, 512));
+  EXPECT_GE(limit + 1, machineMb / 4);
+  EXPECT_GE(limit, 512u);
 }
 
 }  // namespace
