@@ -234,8 +234,15 @@ MciReply GstMediaDevice::Play(Device& device, const std::vector<std::string>& wo
     if (words.size() > 2) return Error(mci::kUnrecognizedKeyword);
     long long from = 0;
     if (!ParseMciInteger(words[1], from)) return Error(mci::kBadInteger);
+    // Compared in the caller's units, before any conversion: a huge number would overflow
+    // nanoseconds and seek somewhere else entirely.
     const gint64 duration = device.Duration();
-    if (from < 0 || (duration >= 0 && device.FromUnits(from) > duration)) {
+    const double nanoseconds = device.format == TimeFormat::Milliseconds
+                                   ? static_cast<double>(from) * GST_MSECOND
+                                   : static_cast<double>(from) * GST_SECOND /
+                                         device.framesPerSecond;
+    if (from < 0 || nanoseconds >= static_cast<double>(G_MAXINT64) ||
+        (duration >= 0 && from > device.ToUnits(duration))) {
       return Error(mci::kOutOfRange);
     }
     if (!gst_element_seek_simple(

@@ -1,5 +1,6 @@
 #include "platform/key_file_settings.h"
 
+#include <glib/gstdio.h>
 #include <glibmm/fileutils.h>
 #include <glibmm/keyfile.h>
 #include <glibmm/miscutils.h>
@@ -14,12 +15,33 @@ std::string KeyFileSettings::DefaultPath() {
 
 std::string KeyFileSettings::GetSetting(const std::string& application, const std::string& section,
                                         const std::string& key) const {
+  // The file is parsed again only when it has changed since it was last read: a large file
+  // would otherwise hold every look-up.
+  GStatBuf info;
+  const bool exists = g_stat(path_.c_str(), &info) == 0;
+  const Stamp stamp = exists ? Stamp{static_cast<std::int64_t>(info.st_ino),
+                                     static_cast<std::int64_t>(info.st_size),
+                                     static_cast<std::int64_t>(info.st_mtim.tv_sec),
+                                     static_cast<std::int64_t>(info.st_mtim.tv_nsec)}
+                             : Stamp{};
+  if (!exists) {
+    cache_.reset();
+  } else if (!cache_ || stamp != stamp_) {
+    cache_.reset();
+    try {
+      auto file = Glib::KeyFile::create();
+      file->load_from_file(path_, Glib::KeyFile::Flags::NONE);
+      cache_ = file;
+    } catch (const Glib::Error&) {
+      // Unreadable or malformed: every entry reads as not set until the file changes.
+    }
+    stamp_ = stamp;
+  }
+  if (!cache_) return {};
   try {
-    auto file = Glib::KeyFile::create();
-    file->load_from_file(path_, Glib::KeyFile::Flags::NONE);
-    return file->get_string(application + "\\" + section, key);
+    return (*cache_)->get_string(application + "\\" + section, key);
   } catch (const Glib::Error&) {
-    // Missing or unreadable file, malformed content, missing group or key: all mean "not set".
+    // A missing group or key means "not set".
     return {};
   }
 }

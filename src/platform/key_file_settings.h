@@ -1,5 +1,9 @@
 #pragma once
 
+#include <glibmm/keyfile.h>
+
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ports/settings_store.h"
@@ -15,15 +19,22 @@ class KeyFileSettings : public SettingsStore {
   // $XDG_CONFIG_HOME/tarravelle/settings.ini (~/.config/... when unset).
   static std::string DefaultPath();
 
-  // Reads the file afresh on every call, so outside edits take effect. A missing, unreadable or
-  // malformed file reads as empty text.
+  // Outside edits take effect at the next look-up: the file is parsed again whenever it has
+  // changed. A missing, unreadable or malformed file reads as empty text.
   std::string GetSetting(const std::string& application, const std::string& section,
                          const std::string& key) const override;
 
   const std::string& Path() const { return path_; }
 
  private:
+  struct Stamp {
+    std::int64_t inode = 0, size = 0, seconds = 0, nanoseconds = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+
   std::string path_;
+  mutable Stamp stamp_;
+  mutable std::optional<Glib::RefPtr<Glib::KeyFile>> cache_;
 };
 
 }  // namespace tarravelle

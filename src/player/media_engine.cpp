@@ -1,5 +1,6 @@
 #include "player/media_engine.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -107,9 +108,11 @@ void MediaEngine::Skip(int direction) {
   // Without a position there is nowhere to skip from: nothing further is sent.
   if (!position) return;
   const std::int32_t step = Wrap32(static_cast<long long>(SkipSeconds) * 1000);
-  const std::int32_t target =
-      Wrap32(static_cast<long long>(*position) + direction * static_cast<long long>(step));
-  Send("play " + MediaFile + " from " + std::to_string(target));
+  // Near either end the skip stops at that end rather than asking for a place that is not there.
+  long long target = static_cast<long long>(*position) + direction * static_cast<long long>(step);
+  if (TotalMs > 0) target = std::min<long long>(target, TotalMs);
+  target = std::max<long long>(target, 0);
+  Send("play " + MediaFile + " from " + std::to_string(Wrap32(target)));
   IsPlaying = true;
   Send("set " + MediaFile + " time format frames");
 }

@@ -149,6 +149,14 @@ TEST_F(GstMediaDeviceTest, MalformedCommandsAreAnsweredWithAnErrorAndNoEffect) {
   EXPECT_EQ(Send("play " + mp3 + " to 5").code, mci::kUnrecognizedKeyword);
   EXPECT_EQ(Send(std::string("status ") + mp3 + std::string("\0x", 2)).code,
             mci::kUnrecognizedKeyword);
+  // Positions past the end, however large, are out of range in either unit.
+  for (const char* format : {"milliseconds", "frames"}) {
+    ASSERT_EQ(Send("set " + mp3 + " time format " + format).code, 0);
+    for (const char* from : {"18446744073710", "9223372036855", "999999999"}) {
+      EXPECT_EQ(Send("play " + mp3 + " from " + from).code, mci::kOutOfRange) << format << from;
+    }
+  }
+  ASSERT_EQ(Send("set " + mp3 + " time format milliseconds").code, 0);
   // None of it disturbed the device.
   EXPECT_EQ(Send("status " + mp3 + " position").text, "0");
 }

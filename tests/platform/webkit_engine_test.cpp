@@ -216,6 +216,9 @@ TEST_F(WebKitEngineTest, HomeIsTheBuiltInStartPageUnlessTheEngineSettingNamesOne
   WaitForNextDocument([&] { return engine_->GoHome(); });
   EXPECT_EQ(engine_->LocationURL(), "tarravelle://start");
   EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Tarravelle start page"; }));
+  // With or without a trailing slash.
+  Load("tarravelle://start/");
+  EXPECT_TRUE(TitleBecomes("Tarravelle start page"));
 
   server_.AddPage("/home", "<title>My home</title>");
   dir_.Write("settings.ini",

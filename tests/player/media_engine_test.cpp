@@ -120,8 +120,13 @@ TEST_F(MediaEngineTest, SkipsPlayFromThePositionPlusOrMinusTheStep) {
   device_.sent.clear();
   device_.answers = {{}, {0, "3000"}};
   engine_.SkipBack();
-  EXPECT_EQ(device_.sent[2], "play " + kFile + " from -2000");
+  EXPECT_EQ(device_.sent[2], "play " + kFile + " from 0");  // no earlier than the start
   EXPECT_TRUE(engine_.IsPlaying);
+  engine_.TotalMs = 20000;
+  device_.sent.clear();
+  device_.answers = {{}, {0, "18000"}};
+  engine_.SkipForward();
+  EXPECT_EQ(device_.sent[2], "play " + kFile + " from 20000");  // no later than the end
 
   engine_.SkipSeconds = 0;
   device_.sent.clear();
