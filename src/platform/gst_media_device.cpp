@@ -197,7 +197,15 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
   const GstStateChangeReturn ready = gst_element_get_state(
       playbin, &state, nullptr, static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
   if (ready != GST_STATE_CHANGE_SUCCESS && ready != GST_STATE_CHANGE_NO_PREROLL) {
-    return Error(mci::kInvalidFile);
+    // GStreamer's own words for why, when it gave them.
+    std::string why = "it is not media that can be played";
+    if (const GstMessagePtr failed{gst_bus_pop_filtered(bus.get(), GST_MESSAGE_ERROR)}) {
+      GError* failure = nullptr;
+      gst_message_parse_error(failed.get(), &failure, nullptr);
+      const GErrorPtr error(failure);
+      if (error) why = error->message;
+    }
+    return {mci::kInvalidFile, why};
   }
   gint videos = 0;
   g_object_get(playbin, "n-video", &videos, nullptr);
@@ -237,10 +245,10 @@ MciReply GstMediaDevice::Play(Device& device, const std::vector<std::string>& wo
     // Compared in the caller's units, before any conversion: a huge number would overflow
     // nanoseconds and seek somewhere else entirely.
     const gint64 duration = device.Duration();
-    const double nanoseconds = device.format == TimeFormat::Milliseconds
-                                   ? static_cast<double>(from) * GST_MSECOND
-                                   : static_cast<double>(from) * GST_SECOND /
-                                         device.framesPerSecond;
+    const double nanoseconds =
+        device.format == TimeFormat::Milliseconds
+            ? static_cast<double>(from) * GST_MSECOND
+            : static_cast<double>(from) * GST_SECOND / device.framesPerSecond;
     if (from < 0 || nanoseconds >= static_cast<double>(G_MAXINT64) ||
         (duration >= 0 && from > device.ToUnits(duration))) {
       return Error(mci::kOutOfRange);

@@ -63,9 +63,9 @@ std::string MediaEngine::Send(const std::string& command, std::size_t bufferSize
   return text;
 }
 
-void MediaEngine::OpenMedia() {
-  if (MediaFile.empty()) return;
-  Send("open " + MediaFile + " type MPEGVideo");
+MciReply MediaEngine::OpenMedia() {
+  if (MediaFile.empty()) return {};
+  return device_.SendString("open " + MediaFile + " type MPEGVideo");
 }
 
 void MediaEngine::PlayMedia(PlayerLabels& labels) {
@@ -95,6 +95,12 @@ void MediaEngine::CloseMedia(PlayerLabels& labels) {
   IsPlaying = false;
   labels.SetCaption("[ No Media ]");
   ShowProgress(labels);
+}
+
+void MediaEngine::ReleaseMedia() {
+  if (MediaFile.empty()) return;
+  Send("close " + MediaFile);
+  IsPlaying = false;
 }
 
 void MediaEngine::SkipForward() { Skip(+1); }

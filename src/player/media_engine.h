@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace tarravelle {
+#include "ports/media_control.h"
 
-class MediaControlDevice;
+namespace tarravelle {
 
 // The four labels the engine writes: the player's state and its three counters.
 class PlayerLabels {
@@ -38,11 +38,14 @@ class MediaEngine {
   std::int32_t TotalFrames = 0;
   std::int32_t TotalMs = 0;
 
-  void OpenMedia();
+  // The device's answer: 0, or an error code with its reason in the text.
+  MciReply OpenMedia();
   void PlayMedia(PlayerLabels& labels);
   void PauseMedia(PlayerLabels& labels);
   void StopMedia(PlayerLabels& labels);
   void CloseMedia(PlayerLabels& labels);
+  // Lets go of a file that could not be opened: the device forgets its name, nothing plays.
+  void ReleaseMedia();
   void SkipForward();
   void SkipBack();
   void ReadTimeLength();

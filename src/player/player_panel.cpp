@@ -88,7 +88,18 @@ void PlayerPanel::LoadFile(const std::string& path) {
     return;
   }
   engine_.MediaFile = "\"" + path + "\"";
-  engine_.OpenMedia();
+  const MciReply opened = engine_.OpenMedia();
+  if (opened.code != 0) {
+    // Nothing plays: the player says why, lets go of the file and is closed, so Eject works.
+    engine_.ReleaseMedia();
+    labels_.SetCaption("[ No Media ]");
+    cmdclose2_Click();
+    std::string why = opened.text.empty() ? "the file cannot be opened" : opened.text;
+    if (!why.ends_with('.')) why += '.';
+    prompts_.MsgBox(&form_.window, "Sonavelle cannot play \"" + path + "\": " + why, "Sonavelle",
+                    MsgIcon::Exclamation, MsgButtons::OK);
+    return;
+  }
   engine_.PlayMedia(labels_);
   engine_.ReadTimeLength();
   engine_.ReadFrameLength();

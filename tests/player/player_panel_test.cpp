@@ -57,6 +57,23 @@ TEST_F(PlayerPanelTest, EjectLoadsAndPlaysTheChosenFileAndStartsTheCounters) {
   EXPECT_EQ(Text(form_.lblTime), "Total Time: 00:00");
 }
 
+TEST_F(PlayerPanelTest, AFileThatCannotBeOpenedIsSaidAndLetGoSoEjectWorksAtOnce) {
+  test_.media.answers = {{mci::kInvalidFile, "Could not determine type of stream"}};
+  Load("/music/notes.txt");
+  const std::string file = "\"/music/notes.txt\"";
+  EXPECT_EQ(Sent(), (Strings{"open " + file + " type MPEGVideo", "close " + file}));
+  ASSERT_EQ(test_.prompts.asked.size(), 2u);
+  EXPECT_EQ(test_.prompts.asked[1].text,
+            "Sonavelle cannot play \"/music/notes.txt\": Could not determine type of stream.");
+  EXPECT_EQ(Text(form_.lblcaption), "[ No Media ]");
+  EXPECT_EQ(Text(form_.lblTime), "Total Time: 00:00");
+  EXPECT_FALSE(panel_.TimerEnabled());
+  EXPECT_FALSE(test_.program().Media().IsPlaying);
+  // Eject opens the chooser again instead of saying the player is busy.
+  form_.cmdeject.Press();
+  EXPECT_EQ(test_.prompts.asked.back().kind, "ChooseOpenFile");
+}
+
 TEST_F(PlayerPanelTest, EjectWhilePlayingSaysItIsBusyAndOpensNoChooser) {
   Load("/music/a.mp3");
   test_.prompts.asked.clear();
