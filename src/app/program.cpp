@@ -31,7 +31,7 @@ Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
   favoritesList_.GoTo.connect([this](const std::string& address) { GoToFavorite(address); });
 }
 
-Program::~Program() { unloadIdle_.disconnect(); }
+Program::~Program() = default;
 
 frmFav& Program::LoadFavoritesDialog() {
   if (!favorites_) {
@@ -51,14 +51,8 @@ frmFav* Program::FavoritesForMenu() { return ended_ ? nullptr : &LoadFavoritesDi
 
 void Program::UnloadFavoritesDialog() {
   if (!favorites_) return;
-  favorites_->hide();
+  unloading_.Take(std::move(favorites_));
   favoritesList_.Unload();
-  unloading_ = std::move(favorites_);
-  unloadIdle_.disconnect();
-  unloadIdle_ = Glib::signal_idle().connect([this] {
-    unloading_.reset();
-    return false;
-  });
 }
 
 // A favourite always opens in the first main window, whichever window's menu showed the dialog.

@@ -18,6 +18,7 @@
 #include "ports/special_folders.h"
 #include "ports/window_stacking.h"
 #include "ui/form1_controls.h"
+#include "ui/unloaded_window.h"
 
 namespace Gtk {
 class Window;
@@ -97,8 +98,7 @@ class Program {
   std::function<void()> quit_;
   std::vector<std::unique_ptr<Form1>> windows_;
   std::unique_ptr<frmFav> favorites_;
-  std::unique_ptr<frmFav> unloading_;  // deleted once its own handler has returned
-  sigc::connection unloadIdle_;
+  UnloadedWindow<frmFav> unloading_;
   bool ended_ = false;
 };
 

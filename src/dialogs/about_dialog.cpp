@@ -156,8 +156,6 @@ frmTesters::frmTesters(Shell* shell, std::function<void()> closed)
       false);
 }
 
-frmTesters::~frmTesters() { unloadIdle_.disconnect(); }
-
 void frmTesters::cmdOk_Click() { closed_(); }
 
 void frmTesters::cmdEmail_Click() {
@@ -168,14 +166,7 @@ void frmTesters::cmdEmail_Click() {
 void frmTesters::Command1_Click() {
   set_sensitive(false);
   testers_ = std::make_unique<frmTestr>([this] {
-    // Deleted once its own handler has returned.
-    testers_->hide();
-    unloading_ = std::move(testers_);
-    unloadIdle_.disconnect();
-    unloadIdle_ = Glib::signal_idle().connect([this] {
-      unloading_.reset();
-      return false;
-    });
+    unloading_.Take(std::move(testers_));
     set_sensitive(true);
   });
   testers_->set_transient_for(*this);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "ports/shell.h"
+#include "ui/unloaded_window.h"
 
 namespace tarravelle {
 
@@ -43,7 +44,6 @@ class frmTestr : public Gtk::Window {
 class frmTesters : public Gtk::Window {
  public:
   frmTesters(Shell* shell, std::function<void()> closed);
-  ~frmTesters() override;
 
   Gtk::Picture Image1;
   Gtk::TextView Text1;
@@ -64,8 +64,7 @@ class frmTesters : public Gtk::Window {
   Gtk::Fixed client_;
   Gtk::ScrolledWindow scroller_;
   std::unique_ptr<frmTestr> testers_;
-  std::unique_ptr<frmTestr> unloading_;
-  sigc::connection unloadIdle_;
+  UnloadedWindow<frmTestr> unloading_;
 };
 
 }  // namespace tarravelle

@@ -8,8 +8,6 @@ HelpAbout::HelpAbout(Form1Controls& form, Shell* shell) : form_(form), shell_(sh
   form.Menu("mnuHelpAbout").signal_click().connect([this](int) { mnuHelpAbout_Click(); });
 }
 
-HelpAbout::~HelpAbout() { unloadIdle_.disconnect(); }
-
 void HelpAbout::mnuHelpAbout_Click() {
   form_.window.set_sensitive(false);
   if (!about_) {
@@ -20,15 +18,7 @@ void HelpAbout::mnuHelpAbout_Click() {
 }
 
 void HelpAbout::Unload() {
-  if (about_) {
-    about_->hide();
-    unloading_ = std::move(about_);
-    unloadIdle_.disconnect();
-    unloadIdle_ = Glib::signal_idle().connect([this] {
-      unloading_.reset();
-      return false;
-    });
-  }
+  unloading_.Take(std::move(about_));
   form_.window.set_sensitive(true);
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/about_dialog.h"
 #include "ports/shell.h"
 #include "ui/form1_controls.h"
+#include "ui/unloaded_window.h"
 
 namespace tarravelle {
 
@@ -16,7 +17,6 @@ namespace tarravelle {
 class HelpAbout : public sigc::trackable {
  public:
   HelpAbout(Form1Controls& form, Shell* shell);
-  ~HelpAbout();
 
   void mnuHelpAbout_Click();
   // The about dialog while it is open, or null.
@@ -28,8 +28,7 @@ class HelpAbout : public sigc::trackable {
   Form1Controls& form_;
   Shell* shell_;
   std::unique_ptr<frmTesters> about_;
-  std::unique_ptr<frmTesters> unloading_;  // deleted once its own handler has returned
-  sigc::connection unloadIdle_;
+  UnloadedWindow<frmTesters> unloading_;
 };
 
 }  // namespace tarravelle
