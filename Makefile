@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build program run test bench clean
+.PHONY: all deps configure build program run test bench fuzz clean
 
 all: build
 
@@ -31,5 +31,13 @@ bench: configure
 	cmake -S . -B $(BUILD_DIR) -DTARRAVELLE_BENCH=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# libFuzzer targets (clang), each run for FUZZ_SECONDS on a copy of its seed corpus in fuzz/corpus.
+FUZZ_SECONDS ?= 10
+fuzz: deps
+	@if [ ! -f build-fuzz/CMakeCache.txt ]; then \
+	  cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++; fi
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers build-fuzz fuzz/corpus $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-fuzz
