@@ -29,7 +29,9 @@ test: build
 
 bench: configure
 	cmake -S . -B $(BUILD_DIR) -DTARRAVELLE_BENCH=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_files
+	$(BUILD_DIR)/bench/bench_files
+	bench/list_file_kill.sh 300
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS on a copy of its seed corpus in fuzz/corpus.
 FUZZ_SECONDS ?= 10
