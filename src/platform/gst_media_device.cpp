@@ -3,6 +3,7 @@
 #include <gst/gst.h>
 
 #include <cmath>
+#include <utility>
 
 #include "ports/gobject_ptr.h"
 #include "ports/mci_command.h"
@@ -11,6 +12,8 @@ namespace tarravelle {
 namespace {
 
 constexpr double kFramesPerSecondWithoutVideo = 25.0;
+// How long a prerolled open waits for the tags that give a stream without a length one.
+constexpr unsigned kTagWaitMs = 500;
 
 enum class TimeFormat { Milliseconds, Frames };
 
@@ -27,6 +30,7 @@ using GstMessagePtr = CHandle<GstMessage, gst_message_unref>;
 
 struct GstMediaDevice::Device {
   ~Device() {
+    if (openTimer) g_source_remove(openTimer);
     if (busWatch) g_source_remove(busWatch);
     if (playbin) gst_element_set_state(playbin.get(), GST_STATE_NULL);
   }
@@ -74,6 +78,47 @@ struct GstMediaDevice::Device {
       estimatedDuration = gst_util_uint64_scale(static_cast<guint64>(bytes), 8 * GST_SECOND, rate);
   }
 
+  // The stream's frame rate once it has prerolled, when it has video.
+  void ReadFrameRate() {
+    gint videos = 0;
+    g_object_get(playbin.get(), "n-video", &videos, nullptr);
+    if (videos <= 0) return;
+    GstPad* found = nullptr;
+    g_signal_emit_by_name(playbin.get(), "get-video-pad", 0, &found);
+    const GstObjectPtr<GstPad> pad(found);
+    const GstCapsPtr caps(pad ? gst_pad_get_current_caps(pad.get()) : nullptr);
+    gint numerator = 0, denominator = 1;
+    if (caps &&
+        gst_structure_get_fraction(gst_caps_get_structure(caps.get(), 0), "framerate", &numerator,
+                                   &denominator) &&
+        numerator > 0 && denominator > 0) {
+      framesPerSecond = static_cast<double>(numerator) / denominator;
+    }
+  }
+
+  void StartOpenTimer(unsigned milliseconds) {
+    if (openTimer) g_source_remove(openTimer);
+    openTimer = g_timeout_add(milliseconds, &Device::OnOpenTimer, this);
+  }
+
+  // Hands the open's answer to the owner, which may destroy this device: the last thing a
+  // caller does.
+  void AnswerOpen(MciReply reply) { owner->FinishOpen(name, std::move(reply)); }
+
+  static gboolean OnOpenTimer(gpointer data) {
+    auto* device = static_cast<Device*>(data);
+    device->openTimer = 0;
+    if (device->prerolled) {
+      // Ready to play; the length may still come with the stream's tags later.
+      device->AnswerOpen(Done());
+    } else {
+      device->AnswerOpen({mci::kInvalidFile, "it was still not ready to play after " +
+                                                 std::to_string(device->openTimeoutMs / 1000) +
+                                                 " seconds"});
+    }
+    return G_SOURCE_REMOVE;
+  }
+
   static gboolean OnBusMessage(GstBus*, GstMessage* message, gpointer data) {
     auto* device = static_cast<Device*>(data);
     switch (GST_MESSAGE_TYPE(message)) {
@@ -82,15 +127,52 @@ struct GstMediaDevice::Device {
         GError* failure = nullptr;
         gst_message_parse_error(message, &failure, nullptr);
         const GErrorPtr error(failure);
-        g_warning("media playback: %s", error ? error->message : "unknown error");
+        std::string why = error ? error->message : "it is not media that can be played";
         device->ended = true;
+        if (device->opening) {
+          device->AnswerOpen({mci::kInvalidFile, std::move(why)});
+          return G_SOURCE_CONTINUE;
+        }
+        g_warning("media playback: %s", why.c_str());
         break;
       }
       case GST_MESSAGE_DURATION_CHANGED: device->duration = -1; break;
+      case GST_MESSAGE_ASYNC_DONE:
+        if (device->opening && !device->prerolled &&
+            GST_MESSAGE_SRC(message) == GST_OBJECT(device->playbin.get())) {
+          device->prerolled = true;
+          device->ReadFrameRate();
+          if (device->Duration() > 0) {
+            device->AnswerOpen(Done());
+            return G_SOURCE_CONTINUE;
+          }
+          // The bit rate for an estimated length comes with the stream's tags, which may
+          // still be on their way: wait for them a little.
+          device->StartOpenTimer(kTagWaitMs);
+        }
+        break;
+      case GST_MESSAGE_TAG:
+        if (device->opening && device->prerolled && device->Duration() <= 0) {
+          device->EstimateDuration();
+          if (device->Duration() > 0) {
+            device->AnswerOpen(Done());
+            return G_SOURCE_CONTINUE;
+          }
+        }
+        break;
       default: break;
     }
     return G_SOURCE_CONTINUE;
   }
+
+  GstMediaDevice* owner = nullptr;
+  std::string name;
+  unsigned openTimeoutMs = 0;
+  // While an open that answers later is under way: its answer, and a timer for giving up.
+  bool opening = false;
+  bool prerolled = false;
+  std::function<void(MciReply)> notify;
+  guint openTimer = 0;
 
   GstObjectPtr<GstElement> playbin;
   guint busWatch = 0;
@@ -163,7 +245,7 @@ MciReply GstMediaDevice::SendString(const std::string& text) {
   return Done();
 }
 
-MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::string>& words) {
+MciReply GstMediaDevice::StartOpen(const std::string& name, const std::vector<std::string>& words) {
   if (!words.empty() && (words.size() != 2 || words[0] != "type")) {
     return Error(mci::kUnrecognizedKeyword);
   }
@@ -174,6 +256,9 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
   const GCharPtr uri(g_filename_to_uri(name.c_str(), nullptr, nullptr));
   if (!uri) return Error(mci::kFileNotFound);
   auto device = std::make_unique<Device>();
+  device->owner = this;
+  device->name = name;
+  device->openTimeoutMs = options_.openTimeoutMs;
   GstElement* made = gst_element_factory_make("playbin", nullptr);
   if (!made) return Error(mci::kInternal);
   device->playbin.reset(static_cast<GstElement*>(gst_object_ref_sink(made)));
@@ -192,7 +277,18 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
   device->busWatch = gst_bus_add_watch(bus.get(), &Device::OnBusMessage, device.get());
 
   // The file is ready when it has prerolled: its length and frame rate are known from then on.
-  gst_element_set_state(playbin, GST_STATE_PAUSED);
+  if (gst_element_set_state(playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE) {
+    return {mci::kInvalidFile, "it is not media that can be played"};
+  }
+  devices_.emplace(name, std::move(device));
+  return Done();
+}
+
+MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::string>& words) {
+  if (MciReply started = StartOpen(name, words); started.code != 0) return started;
+  Device& device = *devices_.at(name);
+  GstElement* playbin = device.playbin.get();
+  const GstObjectPtr<GstBus> bus(gst_element_get_bus(playbin));
   GstState state = GST_STATE_NULL;
   const GstStateChangeReturn ready = gst_element_get_state(
       playbin, &state, nullptr, static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
@@ -205,34 +301,46 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
       const GErrorPtr error(failure);
       if (error) why = error->message;
     }
+    devices_.erase(name);
     return {mci::kInvalidFile, why};
   }
-  gint videos = 0;
-  g_object_get(playbin, "n-video", &videos, nullptr);
-  if (videos > 0) {
-    GstPad* found = nullptr;
-    g_signal_emit_by_name(playbin, "get-video-pad", 0, &found);
-    const GstObjectPtr<GstPad> pad(found);
-    const GstCapsPtr caps(pad ? gst_pad_get_current_caps(pad.get()) : nullptr);
-    gint numerator = 0, denominator = 1;
-    if (caps &&
-        gst_structure_get_fraction(gst_caps_get_structure(caps.get(), 0), "framerate", &numerator,
-                                   &denominator) &&
-        numerator > 0 && denominator > 0) {
-      device->framesPerSecond = static_cast<double>(numerator) / denominator;
-    }
+  device.ReadFrameRate();
+  // The bit rate comes with the stream's tags, which may still be on their way.
+  for (int tries = 0; tries < 10 && device.Duration() <= 0; ++tries) {
+    device.EstimateDuration();
+    if (device.Duration() > 0) break;
+    const GstMessagePtr tag(
+        gst_bus_timed_pop_filtered(bus.get(), kTagWaitMs / 10 * GST_MSECOND, GST_MESSAGE_TAG));
   }
-  if (device->Duration() <= 0) {
-    // The bit rate comes with the stream's tags, which may still be on their way.
-    for (int tries = 0; tries < 10 && device->Duration() <= 0; ++tries) {
-      device->EstimateDuration();
-      if (device->Duration() > 0) break;
-      const GstMessagePtr tag(
-          gst_bus_timed_pop_filtered(bus.get(), 50 * GST_MSECOND, GST_MESSAGE_TAG));
-    }
-  }
-  devices_.emplace(name, std::move(device));
   return Done();
+}
+
+void GstMediaDevice::SendStringNotify(const std::string& text, std::function<void(MciReply)> done) {
+  const auto parsed = ParseMciCommand(text);
+  const auto* command = std::get_if<MciCommand>(&parsed);
+  if (!command || command->verb != "open") {
+    done(SendString(text));
+    return;
+  }
+  if (MciReply started = StartOpen(command->device, command->words); started.code != 0) {
+    done(std::move(started));
+    return;
+  }
+  Device& device = *devices_.at(command->device);
+  device.opening = true;
+  device.notify = std::move(done);
+  device.StartOpenTimer(options_.openTimeoutMs);
+}
+
+void GstMediaDevice::FinishOpen(const std::string& name, MciReply reply) {
+  const auto found = devices_.find(name);
+  if (found == devices_.end() || !found->second->opening) return;
+  Device& device = *found->second;
+  device.opening = false;
+  if (device.openTimer) g_source_remove(std::exchange(device.openTimer, 0));
+  auto done = std::move(device.notify);
+  if (reply.code != 0) devices_.erase(found);
+  done(std::move(reply));
 }
 
 MciReply GstMediaDevice::Play(Device& device, const std::vector<std::string>& words) {

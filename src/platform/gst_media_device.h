@@ -26,11 +26,18 @@ class GstMediaDevice : public MediaControlDevice {
   ~GstMediaDevice() override;
 
   MciReply SendString(const std::string& command) override;
+  // An open prerolls while the main loop runs and answers when the file is ready to play, has
+  // failed, or has taken longer than the open timeout; every other command answers at once.
+  void SendStringNotify(const std::string& command, std::function<void(MciReply)> done) override;
 
   struct Device;
 
  private:
   MciReply Open(const std::string& name, const std::vector<std::string>& words);
+  // Makes the device and starts its preroll; an error when the open cannot even start.
+  MciReply StartOpen(const std::string& name, const std::vector<std::string>& words);
+  // Called by an opening device when its open has an answer: a failed one is forgotten.
+  void FinishOpen(const std::string& name, MciReply reply);
   MciReply Play(Device& device, const std::vector<std::string>& words);
   MciReply Set(Device& device, const std::vector<std::string>& words);
   MciReply Status(Device& device, const std::vector<std::string>& words);

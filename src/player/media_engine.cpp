@@ -63,9 +63,19 @@ std::string MediaEngine::Send(const std::string& command, std::size_t bufferSize
   return text;
 }
 
-MciReply MediaEngine::OpenMedia() {
-  if (MediaFile.empty()) return {};
-  return device_.SendString("open " + MediaFile + " type MPEGVideo");
+void MediaEngine::OpenMedia(std::function<void(const MciReply&)> done) {
+  if (MediaFile.empty()) {
+    done({});
+    return;
+  }
+  Opening = true;
+  const unsigned ticket = ++openTicket_;
+  device_.SendStringNotify("open " + MediaFile + " type MPEGVideo",
+                           [this, ticket, done = std::move(done)](MciReply reply) {
+                             if (ticket != openTicket_) return;
+                             Opening = false;
+                             done(reply);
+                           });
 }
 
 void MediaEngine::PlayMedia(PlayerLabels& labels) {
@@ -98,6 +108,8 @@ void MediaEngine::CloseMedia(PlayerLabels& labels) {
 }
 
 void MediaEngine::ReleaseMedia() {
+  ++openTicket_;
+  Opening = false;
   if (MediaFile.empty()) return;
   Send("close " + MediaFile);
   IsPlaying = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,17 +35,22 @@ class MediaEngine {
 
   std::string MediaFile;  // the full path between double quotes; empty until a file is chosen
   bool IsPlaying = false;
+  // An open has been sent and its answer has not come yet.
+  bool Opening = false;
   std::int32_t SkipSeconds = 5;
   std::int32_t TotalFrames = 0;
   std::int32_t TotalMs = 0;
 
-  // The device's answer: 0, or an error code with its reason in the text.
-  MciReply OpenMedia();
+  // Opens MediaFile while the window goes on: `done` gets the device's answer (0, or an error
+  // code with its reason in the text) once the file is ready or has failed. It is not called
+  // when ReleaseMedia or another open comes first.
+  void OpenMedia(std::function<void(const MciReply&)> done);
   void PlayMedia(PlayerLabels& labels);
   void PauseMedia(PlayerLabels& labels);
   void StopMedia(PlayerLabels& labels);
   void CloseMedia(PlayerLabels& labels);
-  // Lets go of a file that could not be opened: the device forgets its name, nothing plays.
+  // Lets go of a file that could not be opened, or of one still opening: the device forgets its
+  // name, nothing plays.
   void ReleaseMedia();
   void SkipForward();
   void SkipBack();
@@ -58,6 +64,8 @@ class MediaEngine {
   void Skip(int direction);
 
   MediaControlDevice& device_;
+  // Tells the answer of the latest open from one that was let go of.
+  unsigned openTicket_ = 0;
 };
 
 }  // namespace tarravelle

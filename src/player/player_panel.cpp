@@ -5,6 +5,9 @@
 namespace tarravelle {
 namespace {
 
+// How long an open may take before the state label says the file is opening.
+constexpr unsigned kOpeningCaptionDelayMs = 150;
+
 void SetIfChanged(Gtk::Label& label, const std::string& text) {
   if (label.get_text().raw() != text) label.set_text(text);
 }
@@ -39,6 +42,7 @@ PlayerPanel::PlayerPanel(Form1Controls& form, Prompts& prompts, MediaEngine& eng
 PlayerPanel::~PlayerPanel() {
   *alive_ = false;
   timer_.disconnect();
+  opening_.disconnect();
 }
 
 void PlayerPanel::SetTimer(bool enabled) {
@@ -60,7 +64,7 @@ void PlayerPanel::cmdeject_Click() {
     prompts_.MsgBox(&form_.window, "Sonavelle is busy right now!", "Sonavelle",
                     MsgIcon::Exclamation, MsgButtons::OK);
   };
-  if (engine_.IsPlaying) {
+  if (engine_.IsPlaying || engine_.Opening) {
     busy();
     return;
   }
@@ -69,7 +73,7 @@ void PlayerPanel::cmdeject_Click() {
                           [this, alive, busy](std::optional<std::string> path) {
                             if (alive.expired() || !*alive.lock() || !path || path->empty()) return;
                             // Another window may have started playing while the chooser was open.
-                            if (engine_.IsPlaying) {
+                            if (engine_.IsPlaying || engine_.Opening) {
                               busy();
                               return;
                             }
@@ -88,7 +92,28 @@ void PlayerPanel::LoadFile(const std::string& path) {
     return;
   }
   engine_.MediaFile = "\"" + path + "\"";
-  const MciReply opened = engine_.OpenMedia();
+  std::weak_ptr<bool> alive = alive_;
+  engine_.OpenMedia([this, alive, path](const MciReply& opened) {
+    if (alive.expired() || !*alive.lock()) {
+      // The window that asked has gone: nothing is left to play it in.
+      engine_.ReleaseMedia();
+      return;
+    }
+    opening_.disconnect();
+    Opened(path, opened);
+  });
+  // Most files are ready at once; a slow one says what the player is doing.
+  if (engine_.Opening) {
+    opening_ = Glib::signal_timeout().connect(
+        [this] {
+          if (engine_.Opening) labels_.SetCaption("Opening...");
+          return false;
+        },
+        kOpeningCaptionDelayMs);
+  }
+}
+
+void PlayerPanel::Opened(const std::string& path, const MciReply& opened) {
   if (opened.code != 0) {
     // Nothing plays: the player says why, lets go of the file and is closed, so Eject works.
     engine_.ReleaseMedia();
@@ -122,6 +147,12 @@ void PlayerPanel::cmdstop2_Click() {
 }
 
 void PlayerPanel::cmdclose2_Click() {
+  if (engine_.Opening) {
+    // Close gives up a file that is still getting ready.
+    opening_.disconnect();
+    engine_.ReleaseMedia();
+    labels_.SetCaption("[ No Media ]");
+  }
   engine_.CloseMedia(labels_);
   SetTimer(false);
   form_.lblTime.set_text("Total Time: 00:00");

@@ -50,6 +50,8 @@ class PlayerPanel : public sigc::trackable {
   };
 
   void LoadFile(const std::string& path);
+  // The answer of the open LoadFile sent: play the file, or say why not.
+  void Opened(const std::string& path, const MciReply& opened);
   void SetTimer(bool enabled);
 
   Form1Controls& form_;
@@ -57,6 +59,8 @@ class PlayerPanel : public sigc::trackable {
   MediaEngine& engine_;
   Labels labels_;
   sigc::connection timer_;
+  // Shows "Opening..." when an open takes more than a moment.
+  sigc::connection opening_;
   // Lets an answer of the file chooser that comes after this panel has gone find nothing.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

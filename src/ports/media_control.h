@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tarravelle {
@@ -34,6 +35,14 @@ class MediaControlDevice {
  public:
   virtual ~MediaControlDevice() = default;
   virtual MciReply SendString(const std::string& command) = 0;
+
+  // The same, for a command that may take a while (an open prerolls the file): the answer goes
+  // to `done` exactly once, either before this returns or later from the main loop, and never
+  // after the device of that name has been closed or this object has gone. A device that answers
+  // everything at once keeps this default.
+  virtual void SendStringNotify(const std::string& command, std::function<void(MciReply)> done) {
+    done(SendString(command));
+  }
 };
 
 }  // namespace tarravelle

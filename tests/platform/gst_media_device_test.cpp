@@ -128,6 +128,42 @@ TEST_F(GstMediaDeviceTest, FilesThatAreMissingOrNotMediaAreRefused) {
   EXPECT_EQ(Send("open \"" + dir_->Path() + "\" type MPEGVideo").code, mci::kFileNotFound);
 }
 
+TEST_F(GstMediaDeviceTest, AnOpenWithNotifyAnswersFromTheMainLoopOnceTheFileIsReadyOrHasFailed) {
+  ASSERT_TRUE(haveMp3_);
+  std::vector<std::pair<std::string, MciReply>> answers;
+  auto open = [&](const std::string& file) {
+    device_.SendStringNotify("open " + file + " type MPEGVideo", [&answers, file](MciReply reply) {
+      answers.emplace_back(file, reply);
+    });
+  };
+  const auto mp3 = Quoted("tone 3s.mp3"), notMedia = Quoted("not media.mp3");
+  const auto missing = Quoted("missing.mp3"), bare = Quoted("bare.mp3");
+  open(mp3);
+  open(notMedia);
+  open(bare);
+  // The device answers commands while it prerolls, and Close gives the file up: it is never
+  // answered.
+  EXPECT_EQ(Send("status " + bare + " position").code, 0);
+  EXPECT_EQ(Send("close " + bare).code, 0);
+  EXPECT_TRUE(answers.empty());
+  open(missing);  // known at once
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0].second.code, mci::kFileNotFound);
+  ASSERT_TRUE(test::PumpUntil([&] { return answers.size() == 3; }, 5000));
+  test::PumpFor(100);
+  ASSERT_EQ(answers.size(), 3u);
+  for (const auto& [file, reply] : answers) {
+    if (file == mp3) {
+      EXPECT_EQ(reply.code, 0);
+      EXPECT_NEAR(Number("status " + mp3 + " length"), 3000, 120);
+    } else if (file == notMedia) {
+      EXPECT_EQ(reply.code, mci::kInvalidFile);
+      EXPECT_FALSE(reply.text.empty());
+      EXPECT_EQ(Send("status " + notMedia + " length").code, mci::kInvalidDeviceName);
+    }
+  }
+}
+
 TEST_F(GstMediaDeviceTest, MalformedCommandsAreAnsweredWithAnErrorAndNoEffect) {
   ASSERT_TRUE(haveMp3_);
   const auto mp3 = Quoted("tone 3s.mp3");
@@ -209,6 +245,7 @@ TEST_F(GstMediaDeviceTest, EngineOnTheRealDevicePlaysSkipsAndCountsFrames) {
   MediaEngine engine(device_);
   test::RecordingLabels labels;
   test::LoadMedia(engine, labels, Quoted("tone 3s.mp3"));
+  ASSERT_TRUE(test::PumpUntil([&] { return !engine.Opening; }, 5000));
   engine.ShowProgress(labels);
   EXPECT_EQ(labels.caption, "[ Playing ]");
   EXPECT_EQ(labels.time, "Total Time: 00:03");
@@ -241,6 +278,7 @@ TEST_F(GstMediaDeviceTest, AFileThatIsNotMediaShowsPlayingWithZeroLengths) {
   MediaEngine engine(device_);
   test::RecordingLabels labels;
   test::LoadMedia(engine, labels, Quoted("not media.mp3"));
+  ASSERT_TRUE(test::PumpUntil([&] { return !engine.Opening; }, 5000));
   engine.ShowProgress(labels);
   EXPECT_EQ(labels.caption, "[ Playing ]");
   EXPECT_EQ(labels.time, "Total Time: 00:00");

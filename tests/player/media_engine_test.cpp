@@ -75,7 +75,7 @@ TEST_F(MediaEngineTest, LoadingSendsTheExactStringsAndReadsBothLengths) {
 
 TEST_F(MediaEngineTest, NothingIsSentBeforeAFileIsChosenOrWhileNotPlaying) {
   engine_.PlayMedia(labels_);
-  engine_.OpenMedia();
+  engine_.OpenMedia([](const MciReply&) {});
   engine_.PauseMedia(labels_);
   engine_.StopMedia(labels_);
   engine_.CloseMedia(labels_);

@@ -74,6 +74,33 @@ TEST_F(PlayerPanelTest, AFileThatCannotBeOpenedIsSaidAndLetGoSoEjectWorksAtOnce)
   EXPECT_EQ(test_.prompts.asked.back().kind, "ChooseOpenFile");
 }
 
+TEST_F(PlayerPanelTest, ASlowOpenSaysOpeningKeepsEjectBusyAndCanBeGivenUpWithClose) {
+  test_.media.holdAnswers = true;
+  Load("/music/slow.mp3");
+  EXPECT_EQ(Sent(), Strings{"open \"/music/slow.mp3\" type MPEGVideo"});
+  ASSERT_TRUE(test::PumpUntil([&] { return Text(form_.lblcaption) == "Opening..."; }));
+  form_.cmdeject.Press();
+  EXPECT_EQ(test_.prompts.asked.back().text, "Sonavelle is busy right now!");
+  // Once the device answers, the file plays.
+  std::exchange(test_.media.pending, {})(MciReply{});
+  EXPECT_EQ(Text(form_.lblcaption), "[ Playing ]");
+  EXPECT_TRUE(panel_.TimerEnabled());
+  form_.cmdclose2.Press();
+
+  // Close while it opens gives the file up; its late answer changes nothing.
+  Load("/music/slow.mp3");
+  test_.media.sent.clear();
+  auto late = std::exchange(test_.media.pending, {});
+  form_.cmdclose2.Press();
+  EXPECT_EQ(Sent(), Strings{"close \"/music/slow.mp3\""});
+  EXPECT_EQ(Text(form_.lblcaption), "[ No Media ]");
+  late(MciReply{});
+  EXPECT_EQ(Text(form_.lblcaption), "[ No Media ]");
+  EXPECT_FALSE(panel_.TimerEnabled());
+  form_.cmdeject.Press();
+  EXPECT_EQ(test_.prompts.asked.back().kind, "ChooseOpenFile");
+}
+
 TEST_F(PlayerPanelTest, EjectWhilePlayingSaysItIsBusyAndOpensNoChooser) {
   Load("/music/a.mp3");
   test_.prompts.asked.clear();

@@ -20,8 +20,17 @@ class FakeMediaDevice : public MediaControlDevice {
     return reply;
   }
 
+  // With `holdAnswers`, a command sent with notify waits in `pending` for the test to answer it.
+  void SendStringNotify(const std::string& command, std::function<void(MciReply)> done) override {
+    if (!holdAnswers) return MediaControlDevice::SendStringNotify(command, std::move(done));
+    sent.push_back(command);
+    pending = std::move(done);
+  }
+
   std::vector<std::string> sent;
   std::deque<MciReply> answers;
+  bool holdAnswers = false;
+  std::function<void(MciReply)> pending;
 };
 
 }  // namespace tarravelle::test

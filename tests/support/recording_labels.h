@@ -16,13 +16,14 @@ struct RecordingLabels : PlayerLabels {
               current = "Current Frm: 00";
 };
 
-// Loads a file the way the player panel does.
+// Loads a file the way the player panel does, once the device has answered the open.
 inline void LoadMedia(MediaEngine& engine, PlayerLabels& labels, const std::string& mediaFile) {
   engine.MediaFile = mediaFile;
-  engine.OpenMedia();
-  engine.PlayMedia(labels);
-  engine.ReadTimeLength();
-  engine.ReadFrameLength();
+  engine.OpenMedia([&](const MciReply&) {
+    engine.PlayMedia(labels);
+    engine.ReadTimeLength();
+    engine.ReadFrameLength();
+  });
 }
 
 }  // namespace tarravelle::test
