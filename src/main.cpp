@@ -18,6 +18,7 @@
 #include "platform/history_store.h"
 #include "platform/key_file_settings.h"
 #include "platform/program_folder.h"
+#include "platform/renderer_choice.h"
 #include "platform/webkit_engine.h"
 #include "platform/x11_window_stacking.h"
 
@@ -49,6 +50,7 @@ int main(int, char* argv[]) {
   app->signal_activate().connect([&] {
     if (running.program) return;
     LoadProgramResources();
+    ChooseRendererForDisplay();
     // The program ends only through Program::End, never because no window happens to be open
     // while the splash hands over.
     app->hold();

@@ -2,11 +2,17 @@
 
 #include <glibmm/main.h>
 
+#include <algorithm>
+
 namespace tarravelle {
 namespace {
 
 // How long an open may take before the state label says the file is opening.
 constexpr unsigned kOpeningCaptionDelayMs = 150;
+// The counters' interval while the media's frame length is not known: about one frame of the
+// display.
+constexpr unsigned kTickWithoutLengthMs = 16;
+constexpr unsigned kLongestTickMs = 500;
 
 void SetIfChanged(Gtk::Label& label, const std::string& text) {
   if (label.get_text().raw() != text) label.set_text(text);
@@ -45,6 +51,15 @@ PlayerPanel::~PlayerPanel() {
   opening_.disconnect();
 }
 
+unsigned PlayerPanel::TickMs() const {
+  // The frame counter is the fastest-changing label. Asking twice per frame of the media shows
+  // every frame number; asking more often would only find the same position again, and every
+  // wake-up costs. Without known lengths, the counters are asked at about the display's rate.
+  if (engine_.TotalFrames <= 0 || engine_.TotalMs <= 0) return kTickWithoutLengthMs;
+  const double frameMs = static_cast<double>(engine_.TotalMs) / engine_.TotalFrames;
+  return static_cast<unsigned>(std::clamp(frameMs / 2, 1.0, double{kLongestTickMs}));
+}
+
 void PlayerPanel::SetTimer(bool enabled) {
   if (enabled == TimerEnabled()) return;
   if (!enabled) {
@@ -56,7 +71,7 @@ void PlayerPanel::SetTimer(bool enabled) {
         Timer_Timer();
         return true;
       },
-      1);
+      TickMs());
 }
 
 void PlayerPanel::cmdeject_Click() {

@@ -34,6 +34,8 @@ class PlayerPanel : public sigc::trackable {
   void mnuTarravelle_Click();
 
   bool TimerEnabled() const { return timer_.connected(); }
+  // The counter timer's interval: half a frame of the media that is loaded.
+  unsigned TickMs() const;
 
  private:
   // Writes the engine's texts into this window's labels, only where they change.

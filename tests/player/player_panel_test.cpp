@@ -42,6 +42,9 @@ TEST(MediaFilter, OffersTheSevenTypesMp3First) {
 }
 
 TEST_F(PlayerPanelTest, EjectLoadsAndPlaysTheChosenFileAndStartsTheCounters) {
+  EXPECT_EQ(panel_.TickMs(), 16u);  // no lengths: about a frame of the display
+  // Three seconds in 75 frames: the counters are read twice a frame.
+  test_.media.answers = {{}, {}, {}, {0, "3000"}, {}, {0, "75"}};
   Load("/music/my song.mp3");
   ASSERT_EQ(test_.prompts.asked.size(), 1u);
   EXPECT_EQ(test_.prompts.asked[0].kind, "ChooseOpenFile");
@@ -52,9 +55,10 @@ TEST_F(PlayerPanelTest, EjectLoadsAndPlaysTheChosenFileAndStartsTheCounters) {
                              "set " + file + " time format frames", "status " + file + " length"}));
   EXPECT_EQ(Text(form_.lblcaption), "[ Playing ]");
   EXPECT_TRUE(panel_.TimerEnabled());
+  EXPECT_EQ(panel_.TickMs(), 20u);
   // The counter timer asks for the position on its own.
   ASSERT_TRUE(test::PumpUntil([&] { return Sent().back() == "status " + file + " position"; }));
-  EXPECT_EQ(Text(form_.lblTime), "Total Time: 00:00");
+  EXPECT_EQ(Text(form_.lblTime), "Total Time: 00:03");
 }
 
 TEST_F(PlayerPanelTest, AFileThatCannotBeOpenedIsSaidAndLetGoSoEjectWorksAtOnce) {
