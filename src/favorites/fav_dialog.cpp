@@ -1,6 +1,11 @@
 #include "favorites/fav_dialog.h"
 
 #include <gtkmm/label.h>
+#include <gtkmm/listitem.h>
+#include <gtkmm/signallistitemfactory.h>
+#include <gtkmm/stringobject.h>
+
+#include <vector>
 
 #include "ui/accessible_label.h"
 #include "ui/twips.h"
@@ -13,11 +18,22 @@ void Place(Gtk::Fixed& fixed, Gtk::Widget& widget, int left, int top, int width,
   fixed.put(widget, TwipsToPixels(left), TwipsToPixels(top));
 }
 
-Gtk::Label& ItemLabel(const std::string& item) {
-  auto* label = Gtk::make_managed<Gtk::Label>(item);
-  label->set_xalign(0);
-  label->set_ellipsize(Pango::EllipsizeMode::END);
-  return *label;
+// One label per visible row, given the text of whichever item the row shows.
+Glib::RefPtr<Gtk::ListItemFactory> ItemRows() {
+  auto factory = Gtk::SignalListItemFactory::create();
+  factory->signal_setup().connect([](const Glib::RefPtr<Gtk::ListItem>& row) {
+    auto* label = Gtk::make_managed<Gtk::Label>();
+    label->set_xalign(0);
+    label->set_ellipsize(Pango::EllipsizeMode::END);
+    row->set_child(*label);
+  });
+  factory->signal_bind().connect([](const Glib::RefPtr<Gtk::ListItem>& row) {
+    auto item = std::dynamic_pointer_cast<Gtk::StringObject>(row->get_item());
+    if (auto* label = dynamic_cast<Gtk::Label*>(row->get_child()); label && item) {
+      label->set_text(item->get_string());
+    }
+  });
+  return factory;
 }
 
 }  // namespace
@@ -31,8 +47,14 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
 
   client_.set_size_request(TwipsToPixels(6165), TwipsToPixels(5865));
   List1.set_name("List1");
-  List1.set_selection_mode(Gtk::SelectionMode::SINGLE);
-  List1.set_activate_on_single_click(false);
+  rows_ = Gtk::StringList::create({});
+  selection_ = Gtk::SingleSelection::create(rows_);
+  // Nothing is chosen until the person chooses it.
+  selection_->set_autoselect(false);
+  selection_->set_can_unselect(true);
+  List1.set_model(selection_);
+  List1.set_factory(ItemRows());
+  List1.set_single_click_activate(false);
   SetAccessibleLabel(List1, "Favorites");
   scroller_.set_child(List1);
   scroller_.set_policy(Gtk::PolicyType::AUTOMATIC, Gtk::PolicyType::AUTOMATIC);
@@ -45,10 +67,10 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
   Place(client_, cmdGoToFav, 4800, 5280, 1095, 375);
   set_child(client_);
 
-  List1.signal_row_selected().connect([this](Gtk::ListBoxRow* row) {
-    if (row) List1_Click();
+  selection_->property_selected().signal_changed().connect([this] {
+    if (ListIndex() >= 0) List1_Click();
   });
-  List1.signal_row_activated().connect([this](Gtk::ListBoxRow*) { List1_DblClick(); });
+  List1.signal_activate().connect([this](guint) { List1_DblClick(); });
   cmdGoToFav.signal_clicked().connect([this] { cmdGoToFav_Click(); });
   cmdRemove.signal_clicked().connect([this] { cmdRemove_Click(); });
   cmdClose.signal_clicked().connect([this] { cmdClose_Click(); });
@@ -57,8 +79,6 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
   list.Removed.connect(sigc::mem_fun(*this, &frmFav::ShowRemoved));
   list.Reset.connect(sigc::mem_fun(*this, &frmFav::ShowItems));
 
-  // The list would select its first row on taking the focus; nothing is chosen until the person
-  // chooses it.
   set_focus(cmdClose);
 
   Form_Load();
@@ -84,29 +104,29 @@ void frmFav::Form_Load() {
 }
 
 void frmFav::ShowItems() {
-  while (auto* row = List1.get_row_at_index(0)) List1.remove(*row);
-  for (const auto& item : Items()) List1.append(ItemLabel(item));
+  std::vector<const char*> texts;
+  texts.reserve(Items().size() + 1);
+  for (const auto& item : Items()) texts.push_back(item.c_str());
+  texts.push_back(nullptr);
+  gtk_string_list_splice(rows_->gobj(), 0, rows_->get_n_items(), texts.data());
 }
 
 void frmFav::ShowAdded(std::size_t index) {
-  List1.insert(ItemLabel(Items()[index]), static_cast<int>(index));
+  const char* text[] = {Items()[index].c_str(), nullptr};
+  gtk_string_list_splice(rows_->gobj(), static_cast<guint>(index), 0, text);
 }
 
-void frmFav::ShowRemoved(std::size_t index) {
-  if (auto* row = List1.get_row_at_index(static_cast<int>(index))) List1.remove(*row);
-}
+void frmFav::ShowRemoved(std::size_t index) { rows_->remove(static_cast<guint>(index)); }
 
 int frmFav::ListIndex() const {
-  const auto* row = List1.get_selected_row();
-  return row ? row->get_index() : -1;
+  const guint selected = selection_->get_selected();
+  return selected == GTK_INVALID_LIST_POSITION ? -1 : static_cast<int>(selected);
 }
 
 void frmFav::SetListIndex(int index) {
-  if (auto* row = List1.get_row_at_index(index)) {
-    List1.select_row(*row);
-  } else {
-    List1.unselect_all();
-  }
+  selection_->set_selected(index >= 0 && static_cast<guint>(index) < rows_->get_n_items()
+                               ? static_cast<guint>(index)
+                               : GTK_INVALID_LIST_POSITION);
 }
 
 void frmFav::List1_Click() { cmdGoToFav.set_sensitive(true); }

@@ -3,8 +3,10 @@
 #include <gtkmm/box.h>
 #include <gtkmm/button.h>
 #include <gtkmm/fixed.h>
-#include <gtkmm/listbox.h>
+#include <gtkmm/listview.h>
 #include <gtkmm/scrolledwindow.h>
+#include <gtkmm/singleselection.h>
+#include <gtkmm/stringlist.h>
 #include <gtkmm/window.h>
 
 #include <functional>
@@ -35,7 +37,9 @@ class frmFav : public Gtk::Window {
   // Loading the dialog runs its load step, which reads the file.
   explicit frmFav(Services services);
 
-  Gtk::ListBox List1;
+  // A list view over the items: only the rows in sight have widgets, so a list of any length
+  // shows at once.
+  Gtk::ListView List1;
   Gtk::Button cmdClose, cmdRemove, cmdGoToFav;
 
   void Form_Load();
@@ -63,6 +67,8 @@ class frmFav : public Gtk::Window {
   void ShowRemoved(std::size_t index);
 
   Services services_;
+  Glib::RefPtr<Gtk::StringList> rows_;
+  Glib::RefPtr<Gtk::SingleSelection> selection_;
   Gtk::Fixed client_;
   Gtk::ScrolledWindow scroller_;
 };

@@ -10,7 +10,7 @@ namespace {
 using Controls = Form1Controls;
 using ControlMember =
     std::variant<PictureButton Controls::*, Gtk::Label Controls::*, Gtk::Entry Controls::*,
-                 Gtk::ComboBoxText Controls::*, std::unique_ptr<BrowserEngine> Controls::*>;
+                 AddressComboBox Controls::*, std::unique_ptr<BrowserEngine> Controls::*>;
 
 // The member of each control, in the order of the design table, whose names they answer to.
 constexpr std::array<ControlMember, kForm1Controls.size()> kMembers{

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <giomm/simpleactiongroup.h>
-#include <gtkmm/comboboxtext.h>
 #include <gtkmm/entry.h>
 #include <gtkmm/label.h>
 #include <gtkmm/window.h>
@@ -12,6 +11,7 @@
 #include <string_view>
 
 #include "ports/browser_engine.h"
+#include "ui/address_combo.h"
 #include "ui/form1_design.h"
 #include "ui/menu_item.h"
 #include "ui/picture_button.h"
@@ -41,7 +41,7 @@ struct Form1Controls {
   Gtk::Entry txtSearch;
   PictureButton cmdGoogle;
   Gtk::Label lblDate, lblTimer, lblAddress;
-  Gtk::ComboBoxText cboURL{true};
+  AddressComboBox cboURL;
   PictureButton cmdGo;
   std::unique_ptr<BrowserEngine> wWeb;  // the page view
   std::unique_ptr<BrowserEngine> WB1;   // the special-folder side pane

@@ -1,5 +1,6 @@
 // Every control of every window the program makes is read by the name a person reads.
 #include <gtest/gtest.h>
+#include <gtkmm/menubutton.h>
 #include <gtkmm/popovermenubar.h>
 #include <gtkmm/textview.h>
 
@@ -30,7 +31,7 @@ bool Readable(const std::string& name) {
 void Walk(Gtk::Widget& widget, std::vector<std::string>& unreadable) {
   if (dynamic_cast<Gtk::PopoverMenuBar*>(&widget)) return;  // named by the menu's captions
   const bool control = dynamic_cast<Gtk::Button*>(&widget) ||
-                       dynamic_cast<Gtk::ComboBox*>(&widget) ||
+                       dynamic_cast<Gtk::MenuButton*>(&widget) ||
                        dynamic_cast<Gtk::Entry*>(&widget) || dynamic_cast<Gtk::TextView*>(&widget);
   if (control) {
     if (!Readable(AccessibleName(widget))) {

@@ -127,7 +127,7 @@ TEST(Form1Life, ASecondWindowStartsFromTheDesignWhateverTheFirstShows) {
   EXPECT_TRUE(second.Menu("mnuTarravelle").Checked());
   EXPECT_EQ(second.cmdPopups.Caption(), "Pop-ups Disabled");
   EXPECT_FALSE(second.cmdBack.get_sensitive());
-  EXPECT_EQ(second.cboURL.get_model()->children().size(), 0u);
+  EXPECT_EQ(second.cboURL.ItemCount(), 0u);
   EXPECT_NE(first.LookScope(), second.LookScope());
   EXPECT_EQ(test.Page(1).calls, std::vector<std::string>{"Navigate()"});
 }

@@ -17,11 +17,7 @@ class NavigationTest : public testing::Test {
 
   std::vector<std::string> ListEntries() {
     std::vector<std::string> entries;
-    for (const auto& row : form_.cboURL.get_model()->children()) {
-      Glib::ustring text;
-      row.get_value(0, text);
-      entries.push_back(text);
-    }
+    for (unsigned i = 0; i < form_.cboURL.ItemCount(); ++i) entries.push_back(form_.cboURL.Item(i));
     return entries;
   }
 

@@ -93,7 +93,7 @@ TEST_F(FavoritesTest, GoToUrlLoadsTheSelectedItemInTheFirstWindowAndHidesTheDial
   ASSERT_TRUE(test::PumpUntil([&] { return !dialog.get_visible(); }, 3000));
   EXPECT_EQ(test_.Page(0).calls, Items{"Navigate(https://b.example/x y)"});
   EXPECT_EQ(std::string(form_.cboURL.get_entry()->get_text()), "https://b.example/x y");
-  EXPECT_EQ(form_.cboURL.get_model()->children().size(), 0u);
+  EXPECT_EQ(form_.cboURL.ItemCount(), 0u);
   EXPECT_FALSE(form_.cmdBack.get_sensitive());
   EXPECT_TRUE(test_.Page(1).calls.empty() || test_.Page(1).calls == Items{"Navigate()"});
   EXPECT_EQ(std::string(second.cboURL.get_entry()->get_text()), "");
@@ -115,7 +115,7 @@ TEST_F(FavoritesTest, DoubleClickOpensLikeGoToUrl) {
   WriteFav("a.example\r\nb.example\r\n");
   frmFav& dialog = Show();
   dialog.SetListIndex(0);
-  dialog.List1.get_row_at_index(0)->activate();
+  dialog.List1.activate_action("list.activate-item", Glib::Variant<guint32>::create(0));
   EXPECT_EQ(test_.Page().calls, Items{"Navigate(a.example)"});
   EXPECT_FALSE(dialog.get_visible());
 }

@@ -97,7 +97,7 @@ TEST_F(EditCommandsTest, AddressBarSelectsAllSelectsNoneAndPastesOverItsSelectio
   // A clipboard without text deletes the selection.
   EXPECT_TRUE(pasteOver(nullptr, "http://www.other/", 0, 7, "www.other/"));
   EXPECT_TRUE(web_.calls.empty());
-  EXPECT_TRUE(form_.cboURL.get_model()->children().empty());
+  EXPECT_TRUE(form_.cboURL.ItemCount() == 0);
 }
 
 }  // namespace
