@@ -29,9 +29,9 @@ test: build
 
 bench: configure
 	cmake -S . -B $(BUILD_DIR) -DTARRAVELLE_BENCH=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench_files
-	$(BUILD_DIR)/bench/bench_files
-	bench/list_file_kill.sh 300
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarravelle tests_favorites bench_files \
+	  bench_windows bench_bare_browser
+	bench/run-all
 
 # Every test again, built with AddressSanitizer and UBSan; the libraries' own leaks are listed in
 # tests/lsan.supp. LeakSanitizer's own tracer now and then dies at exit while the engine's

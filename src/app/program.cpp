@@ -63,8 +63,17 @@ void Program::GoToFavorite(const std::string& address) {
   }
 }
 
+void Program::PrepareMainWindow() {
+  if (prepared_ || ended_) return;
+  prepared_ = std::make_unique<Form1>(*this);
+  // Its styles and sizes are worked out now rather than at the first show.
+  gtk_widget_realize(GTK_WIDGET(static_cast<Gtk::Window&>(*prepared_).gobj()));
+  prepared_->wWeb->Prepare();
+}
+
 Form1& Program::ShowNewMainWindow() {
-  auto& form = *windows_.emplace_back(std::make_unique<Form1>(*this));
+  auto& form =
+      *windows_.emplace_back(prepared_ ? std::move(prepared_) : std::make_unique<Form1>(*this));
   adopt_(form);
   form.Form_Load();
   form.present();

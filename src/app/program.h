@@ -64,7 +64,10 @@ class Program {
   // The favourites, which the favourites dialog shows while it is loaded.
   FavoritesList& Favorites() { return favoritesList_; }
 
-  // Creates a main window, runs its load step and shows it.
+  // Makes the next main window ahead of time, hidden, with its page engine started, so that
+  // showing it later costs little (the splash screen calls this while it shows).
+  void PrepareMainWindow();
+  // Creates a main window (or takes the prepared one), runs its load step and shows it.
   Form1& ShowNewMainWindow();
   // The first main window (the one the splash screen opened); null before it exists.
   Form1* FirstWindow() const;
@@ -97,6 +100,7 @@ class Program {
   std::function<void(Gtk::Window&)> adopt_;
   std::function<void()> quit_;
   std::vector<std::unique_ptr<Form1>> windows_;
+  std::unique_ptr<Form1> prepared_;
   std::unique_ptr<frmFav> favorites_;
   UnloadedWindow<frmFav> unloading_;
   bool ended_ = false;

@@ -185,7 +185,13 @@ struct GstMediaDevice::Device {
 
 GstMediaDevice::GstMediaDevice() : GstMediaDevice(Options{}) {}
 
-GstMediaDevice::GstMediaDevice(Options options) : options_(options) {
+GstMediaDevice::GstMediaDevice(Options options) : options_(options) {}
+
+void GstMediaDevice::Start() {
+  if (started_) return;
+  started_ = true;
+  // GStreamer starts with the first command rather than with the program: its first start in a
+  // new home scans every plugin, which would hold up the window for nothing.
   if (!gst_is_initialized()) gst_init(nullptr, nullptr);
   // Video sinks that must never be loaded into this program: DirectFB's starts threads that
   // crash it on an X display, and the GTK 3 ones would bring a second GTK into a GTK 4 program.
@@ -222,6 +228,7 @@ GstElement* MakeVideoSink() {
 GstMediaDevice::~GstMediaDevice() = default;
 
 MciReply GstMediaDevice::SendString(const std::string& text) {
+  Start();
   const auto parsed = ParseMciCommand(text);
   if (const int* code = std::get_if<int>(&parsed)) return Error(*code);
   const auto& command = std::get<MciCommand>(parsed);

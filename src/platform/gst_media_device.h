@@ -42,7 +42,11 @@ class GstMediaDevice : public MediaControlDevice {
   MciReply Set(Device& device, const std::vector<std::string>& words);
   MciReply Status(Device& device, const std::vector<std::string>& words);
 
+  // Starts GStreamer, once.
+  void Start();
+
   Options options_;
+  bool started_ = false;
   std::map<std::string, std::unique_ptr<Device>> devices_;
 };
 

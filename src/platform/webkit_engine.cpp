@@ -88,6 +88,14 @@ class WebKitEngine final : public BrowserEngine {
 
   Gtk::Widget& Widget() override { return holder_; }
 
+  // An empty document starts the page process; WebKit keeps a document loaded without a base
+  // address out of the back list, and its events stop here.
+  void Prepare() override {
+    if (webkit_web_view_get_uri(view_)) return;
+    preparing_ = true;
+    webkit_web_view_load_html(view_, "", nullptr);
+  }
+
   bool Navigate(const std::string& address) override {
     Unstick();
     // Nothing to open (a first start without a home page): the engine's own start page, which
@@ -460,9 +468,17 @@ class WebKitEngine final : public BrowserEngine {
     if (!failure_.empty()) StatusTextChange.emit(failure_);
   }
 
+  // Whether an event belongs to the empty document of Prepare, which is not told.
+  bool OfPreparation(const std::string& uri, bool ended) {
+    if (!preparing_ || uri != "about:blank") return false;
+    if (ended) preparing_ = false;
+    return true;
+  }
+
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     const std::string uri = UriOf(view);
+    if (self->OfPreparation(uri, event == WEBKIT_LOAD_FINISHED)) return;
     if (self->errorPage_ != ErrorPage::None) return self->ErrorPageLoadChanged(event, uri);
     switch (event) {
       case WEBKIT_LOAD_STARTED:
@@ -497,6 +513,7 @@ class WebKitEngine final : public BrowserEngine {
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri, GError* error,
                                gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
+    if (self->OfPreparation(uri ? uri : "", true)) return TRUE;
     const bool cancelled =
         g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
         g_error_matches(error, WEBKIT_POLICY_ERROR,
@@ -526,6 +543,7 @@ class WebKitEngine final : public BrowserEngine {
 
   static void OnTitle(GObject*, GParamSpec*, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
+    if (self->OfPreparation(UriOf(self->view_), false)) return;
     const char* title = webkit_web_view_get_title(self->view_);
     if (self->history_ && self->lastVisit_ && title && *title) {
       self->history_->UpdateTitle(self->lastVisit_, title);
@@ -578,6 +596,8 @@ class WebKitEngine final : public BrowserEngine {
   std::int64_t lastVisit_ = 0;
   bool loadFailed_ = false;
   bool loading_ = false;
+  // The empty document of Prepare is loading.
+  bool preparing_ = false;
   std::int32_t lastProgress_ = -1;
   std::string hoverLink_;
   Gtk::Box holder_;

@@ -52,6 +52,11 @@ class BrowserEngine {
   // The widget to place in a window.
   virtual Gtk::Widget& Widget() = 0;
 
+  // Gets the engine ready for its first page ahead of time (for instance while a splash screen
+  // shows), so that the first navigation does not wait for it. Nothing of it is told through
+  // the events, shown, or kept in the history.
+  virtual void Prepare() {}
+
   // Starts loading the address and returns at once. A scheme-less address gets the usual fix-up
   // (a bare host loads over http). Empty and malformed addresses are refused.
   virtual bool Navigate(const std::string& address) = 0;

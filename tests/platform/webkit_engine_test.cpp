@@ -143,6 +143,19 @@ TEST_F(WebKitEngineTest, FullLoadRaisesEveryEventInTheUsualOrder) {
   }
 }
 
+TEST_F(WebKitEngineTest, PrepareStartsThePageProcessUnseenAndLeavesNothingToGoBackTo) {
+  server_.AddPage("/first", "<title>First</title>");
+  engine_->Prepare();
+  ASSERT_TRUE(test::PumpUntil([&] { return webkit_web_view_get_page_id(View()) != 0 &&
+                                           !webkit_web_view_is_loading(View()); }));
+  test::PumpFor(100);
+  EXPECT_TRUE(log_.empty());  // nothing of the preparation is told
+  Load(server_.Url("/first"));
+  EXPECT_EQ(log_.front(), "DownloadBegin");
+  EXPECT_EQ(IndexOf("DocumentComplete " + server_.Url("/first")), log_.size() - 1);
+  EXPECT_FALSE(engine_->GoBack());
+}
+
 TEST_F(WebKitEngineTest, UntitledPageIsNamedByItsAddressAndNothingBeforeALoad) {
   EXPECT_EQ(engine_->LocationURL(), std::nullopt);
   EXPECT_EQ(engine_->LocationName(), std::nullopt);
