@@ -44,7 +44,7 @@ void ListFileSave(benchmark::State& state) {
   const auto items = Items(state.range(0));
   for (auto _ : state) tarravelle::SaveListToFile(items, path);
 }
-BENCHMARK(ListFileSave)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListFileSave)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A look-up in a settings file of 20,000 groups: unchanged since the last one (range 0), or
 // written again before each (range 1), which is what every look-up cost before the cache.

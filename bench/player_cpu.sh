@@ -33,7 +33,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   idle=$(share $pid)
   xdotool mousemove 612 56 click 1; sleep 1.5
   xdotool key ctrl+l; sleep 0.3
-  xdotool type --delay 5 "$WORK/tone.mp3"; sleep 0.3; xdotool key Return; sleep 2
+  xdotool type --delay 5 "$WORK/tone.mp3"; sleep 0.3; xdotool key Return; sleep 3
   playing=$(share $pid)
   kill $pid
   echo "| player: program idle (% of one core) | $idle |"

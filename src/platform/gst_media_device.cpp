@@ -187,11 +187,20 @@ GstMediaDevice::GstMediaDevice() : GstMediaDevice(Options{}) {}
 
 GstMediaDevice::GstMediaDevice(Options options) : options_(options) {}
 
+void GstMediaDevice::Prepare() {
+  // GStreamer starts only when the player is about to be used, and then beside the window: its
+  // first start in a new home scans every plugin, which takes seconds.
+  if (started_ || starting_.joinable()) return;
+  starting_ = std::thread([] {
+    if (!gst_is_initialized()) gst_init(nullptr, nullptr);
+  });
+}
+
 void GstMediaDevice::Start() {
   if (started_) return;
   started_ = true;
-  // GStreamer starts with the first command rather than with the program: its first start in a
-  // new home scans every plugin, which would hold up the window for nothing.
+  // A command that comes before GStreamer is ready waits for it.
+  if (starting_.joinable()) starting_.join();
   if (!gst_is_initialized()) gst_init(nullptr, nullptr);
   // Video sinks that must never be loaded into this program: DirectFB's starts threads that
   // crash it on an X display, and the GTK 3 ones would bring a second GTK into a GTK 4 program.
@@ -225,7 +234,9 @@ GstElement* MakeVideoSink() {
 
 }  // namespace
 
-GstMediaDevice::~GstMediaDevice() = default;
+GstMediaDevice::~GstMediaDevice() {
+  if (starting_.joinable()) starting_.join();
+}
 
 MciReply GstMediaDevice::SendString(const std::string& text) {
   Start();

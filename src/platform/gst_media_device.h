@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ports/media_control.h"
@@ -26,6 +27,7 @@ class GstMediaDevice : public MediaControlDevice {
   ~GstMediaDevice() override;
 
   MciReply SendString(const std::string& command) override;
+  void Prepare() override;
   // An open prerolls while the main loop runs and answers when the file is ready to play, has
   // failed, or has taken longer than the open timeout; every other command answers at once.
   void SendStringNotify(const std::string& command, std::function<void(MciReply)> done) override;
@@ -42,11 +44,12 @@ class GstMediaDevice : public MediaControlDevice {
   MciReply Set(Device& device, const std::vector<std::string>& words);
   MciReply Status(Device& device, const std::vector<std::string>& words);
 
-  // Starts GStreamer, once.
+  // Makes GStreamer ready for the first command, once.
   void Start();
 
   Options options_;
   bool started_ = false;
+  std::thread starting_;
   std::map<std::string, std::unique_ptr<Device>> devices_;
 };
 

@@ -41,6 +41,8 @@ class MediaEngine {
   std::int32_t TotalFrames = 0;
   std::int32_t TotalMs = 0;
 
+  // Lets the device get ready for a file that is about to be chosen.
+  void Prepare() { device_.Prepare(); }
   // Opens MediaFile while the window goes on: `done` gets the device's answer (0, or an error
   // code with its reason in the text) once the file is ready or has failed. It is not called
   // when ReleaseMedia or another open comes first.

@@ -83,6 +83,8 @@ void PlayerPanel::cmdeject_Click() {
     busy();
     return;
   }
+  // The media device gets ready while the person chooses.
+  engine_.Prepare();
   std::weak_ptr<bool> alive = alive_;
   prompts_.ChooseOpenFile(&form_.window, kMediaFilter,
                           [this, alive, busy](std::optional<std::string> path) {

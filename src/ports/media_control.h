@@ -35,6 +35,9 @@ class MediaControlDevice {
  public:
   virtual ~MediaControlDevice() = default;
   virtual MciReply SendString(const std::string& command) = 0;
+  // Gets ready for commands ahead of time without waiting, for instance while the person
+  // chooses a file.
+  virtual void Prepare() {}
 
   // The same, for a command that may take a while (an open prerolls the file): the answer goes
   // to `done` exactly once, either before this returns or later from the main loop, and never
