@@ -132,6 +132,16 @@ void Form1::BuildControls() {
         label.set_single_line_mode(true);
         break;
       }
+      case ControlKind::Counter: {
+        // Sized by the design alone, so its text never changes its size.
+        auto& counter = static_cast<Gtk::Inscription&>(widget);
+        counter.set_text(std::string(design.caption));
+        counter.set_xalign(XAlign(design.align));
+        counter.set_min_chars(0);
+        counter.set_min_lines(0);
+        counter.set_text_overflow(Gtk::Inscription::Overflow::ELLIPSIZE_END);
+        break;
+      }
       case ControlKind::TextBox:
         static_cast<Gtk::Entry&>(widget).set_text(std::string(design.caption));
         break;
@@ -247,7 +257,9 @@ bool Form1::MoveFocusInTabOrder(bool backwards) {
 
   std::vector<const ControlDesign*> order;
   for (const auto& design : Form1ControlDesigns()) {
-    if (design.kind != ControlKind::Label) order.push_back(&design);
+    if (design.kind != ControlKind::Label && design.kind != ControlKind::Counter) {
+      order.push_back(&design);
+    }
   }
   std::ranges::sort(order, {}, &ControlDesign::tabIndex);
 

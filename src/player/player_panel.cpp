@@ -14,7 +14,7 @@ constexpr unsigned kOpeningCaptionDelayMs = 150;
 constexpr unsigned kTickWithoutLengthMs = 16;
 constexpr unsigned kLongestTickMs = 500;
 
-void SetIfChanged(Gtk::Label& label, const std::string& text) {
+void SetIfChanged(Gtk::Inscription& label, const std::string& text) {
   if (label.get_text().raw() != text) label.set_text(text);
 }
 

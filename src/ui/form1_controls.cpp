@@ -10,7 +10,8 @@ namespace {
 using Controls = Form1Controls;
 using ControlMember =
     std::variant<PictureButton Controls::*, Gtk::Label Controls::*, Gtk::Entry Controls::*,
-                 AddressComboBox Controls::*, std::unique_ptr<BrowserEngine> Controls::*>;
+                 AddressComboBox Controls::*, std::unique_ptr<BrowserEngine> Controls::*,
+                 Gtk::Inscription Controls::*>;
 
 // The member of each control, in the order of the design table, whose names they answer to.
 constexpr std::array<ControlMember, kForm1Controls.size()> kMembers{
@@ -34,6 +35,7 @@ constexpr bool MembersMatchTheDesign() {
         case ControlKind::TextBox: return 2;
         case ControlKind::ComboBox: return 3;
         case ControlKind::Engine: return 4;
+        case ControlKind::Counter: return 5;
       }
       return 5;
     }();

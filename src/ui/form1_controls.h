@@ -2,6 +2,7 @@
 
 #include <giomm/simpleactiongroup.h>
 #include <gtkmm/entry.h>
+#include <gtkmm/inscription.h>
 #include <gtkmm/label.h>
 #include <gtkmm/window.h>
 
@@ -37,7 +38,7 @@ struct Form1Controls {
   PictureButton cmdBack, cmdForward, cmdStop, cmdRefresh, cmdHome, cmdPopups, cmdPrint, cmdMail;
   Gtk::Label Label1;
   PictureButton cmdPlay, cmdstop2, cmdpause, cmdeject, cmdclose2, cmdrewind, cmdforward2;
-  Gtk::Label lblTime, lblFrame, lbl, lblcaption;
+  Gtk::Inscription lblTime, lblFrame, lbl, lblcaption;
   Gtk::Entry txtSearch;
   PictureButton cmdGoogle;
   Gtk::Label lblDate, lblTimer, lblAddress;

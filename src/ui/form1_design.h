@@ -54,7 +54,7 @@ constexpr ControlDesign PlayerButton(std::string_view name, int left, std::strin
 constexpr ControlDesign PlayerLabel(std::string_view name, int left, int width,
                                     std::string_view caption, int tabIndex) {
   return {.name = name,
-          .kind = ControlKind::Label,
+          .kind = ControlKind::Counter,
           .left = left,
           .top = 600,
           .width = width,

@@ -18,7 +18,9 @@ inline constexpr std::string_view kTimesNewRoman = "Times New Roman";
 inline constexpr std::string_view kMsSansSerif = "MS Sans Serif";
 inline constexpr std::string_view kArial = "Arial";
 
-enum class ControlKind { PictureButton, Label, TextBox, ComboBox, Engine };
+// A Counter is a label whose text may change many times a second (the player's): a new text
+// only redraws it, while a new text in a Label lays out the whole window again.
+enum class ControlKind { PictureButton, Label, TextBox, ComboBox, Engine, Counter };
 enum class Align { Left, Centre, Right };
 
 struct FontDesign {

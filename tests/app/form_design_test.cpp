@@ -49,6 +49,7 @@ const std::map<std::string, Expected> kSample = {
 std::string TextOf(Gtk::Widget& widget) {
   if (auto* button = dynamic_cast<PictureButton*>(&widget)) return button->Caption();
   if (auto* label = dynamic_cast<Gtk::Label*>(&widget)) return label->get_text();
+  if (auto* counter = dynamic_cast<Gtk::Inscription*>(&widget)) return counter->get_text();
   if (auto* entry = dynamic_cast<Gtk::Entry*>(&widget)) return entry->get_text();
   return {};
 }

@@ -20,7 +20,7 @@ class PlayerPanelTest : public testing::Test {
     test_.prompts.fileAnswers.push_back(path);
     form_.cmdeject.Press();
   }
-  std::string Text(Gtk::Label& label) { return label.get_text(); }
+  std::string Text(Gtk::Inscription& label) { return label.get_text(); }
   const Strings& Sent() { return test_.media.sent; }
 
   test::TestProgram test_;
