@@ -22,22 +22,7 @@ done
 export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo NO_AT_BRIDGE=1
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  tree() {
-    local pids=$1 more=$1
-    while [ -n "$more" ]; do
-      more=$(for p in $more; do cat /proc/$p/task/*/children 2>/dev/null; done | tr "\n" " ")
-      pids="$pids $more"
-    done
-    echo $pids
-  }
-  pss_mib() {
-    local total=0
-    for p in $(tree $1); do
-      kb=$(awk "/^Pss:/ { print \$2 }" /proc/$p/smaps_rollup 2>/dev/null || echo 0)
-      total=$((total + ${kb:-0}))
-    done
-    echo "scale=1; $total / 1024" | bc
-  }
+  source bench/process_tree.sh
   soak() {  # prints PSS at 0, half and all navigations
     local which=$1 home pid figures=""
     home=$(mktemp -d "$WORK/home.XXXXXX")
@@ -54,8 +39,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       grep -q " soak=$n\$" "$WORK/loads.log" || { figures="$figures -"; continue; }
       figures="$figures $(pss_mib $pid)"
     done
-    for p in $(tree $pid); do kill $p 2>/dev/null || true; done
-    wait $pid 2>/dev/null || true
+    end_tree $pid
     echo $figures
   }
   read -r p0 p1 p2 <<< "$(soak program)"

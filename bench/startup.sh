@@ -28,22 +28,7 @@ export PROGRAM=$program BARE=$bare WORK=$work PORT=$port PAIRS=$pairs
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   now() { python3 -c "import time; print(f\"{time.monotonic():.6f}\")"; }
-  tree() {  # a process and all its descendants
-    local pids=$1 more=$1
-    while [ -n "$more" ]; do
-      more=$(for p in $more; do cat /proc/$p/task/*/children 2>/dev/null; done | tr "\n" " ")
-      pids="$pids $more"
-    done
-    echo $pids
-  }
-  pss_mib() {  # PSS of the whole process tree, MiB
-    local total=0
-    for p in $(tree $1); do
-      kb=$(awk "/^Pss:/ { print \$2 }" /proc/$p/smaps_rollup 2>/dev/null || echo 0)
-      total=$((total + ${kb:-0}))
-    done
-    echo "scale=1; $total / 1024" | bc
-  }
+  source bench/process_tree.sh
   # One start: prints "<ms from start to load> <ms from hand-over to load> <PSS MiB or ->"
   run() {
     local which=$1 page=$2 want_pss=$3 home pid start loaded handover
@@ -69,8 +54,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     [ -n "$loaded" ] && [ -n "$handover" ] &&
       after=$(awk "BEGIN { printf \"%d\", ($loaded - $handover / 1000000) * 1000 }")
     if [ "$want_pss" = yes ]; then sleep 3; pss=$(pss_mib $pid); fi
-    for p in $(tree $pid); do kill $p 2>/dev/null || true; done
-    wait $pid 2>/dev/null || true
+    end_tree $pid
     echo "$total $after $pss"
   }
   median() { sort -n | awk "{ v[NR] = \$1 } END { print (NR ? v[int((NR + 1) / 2)] : \"-\") }"; }

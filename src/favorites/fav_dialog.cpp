@@ -1,13 +1,10 @@
 #include "favorites/fav_dialog.h"
 
-#include <gtkmm/label.h>
-#include <gtkmm/listitem.h>
-#include <gtkmm/signallistitemfactory.h>
-#include <gtkmm/stringobject.h>
 
 #include <vector>
 
 #include "ui/accessible_label.h"
+#include "ui/text_rows.h"
 #include "ui/twips.h"
 
 namespace tarravelle {
@@ -16,24 +13,6 @@ namespace {
 void Place(Gtk::Fixed& fixed, Gtk::Widget& widget, int left, int top, int width, int height) {
   widget.set_size_request(TwipsToPixels(width), TwipsToPixels(height));
   fixed.put(widget, TwipsToPixels(left), TwipsToPixels(top));
-}
-
-// One label per visible row, given the text of whichever item the row shows.
-Glib::RefPtr<Gtk::ListItemFactory> ItemRows() {
-  auto factory = Gtk::SignalListItemFactory::create();
-  factory->signal_setup().connect([](const Glib::RefPtr<Gtk::ListItem>& row) {
-    auto* label = Gtk::make_managed<Gtk::Label>();
-    label->set_xalign(0);
-    label->set_ellipsize(Pango::EllipsizeMode::END);
-    row->set_child(*label);
-  });
-  factory->signal_bind().connect([](const Glib::RefPtr<Gtk::ListItem>& row) {
-    auto item = std::dynamic_pointer_cast<Gtk::StringObject>(row->get_item());
-    if (auto* label = dynamic_cast<Gtk::Label*>(row->get_child()); label && item) {
-      label->set_text(item->get_string());
-    }
-  });
-  return factory;
 }
 
 }  // namespace
@@ -53,7 +32,7 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
   selection_->set_autoselect(false);
   selection_->set_can_unselect(true);
   List1.set_model(selection_);
-  List1.set_factory(ItemRows());
+  List1.set_factory(TextRows());
   List1.set_single_click_activate(false);
   SetAccessibleLabel(List1, "Favorites");
   scroller_.set_child(List1);

@@ -1,0 +1,27 @@
+# Shell functions of the whole-program benchmarks, sourced by them.
+
+# A process and all its descendants.
+tree() {
+  local pids=$1 more=$1
+  while [ -n "$more" ]; do
+    more=$(for p in $more; do cat /proc/$p/task/*/children 2>/dev/null; done | tr "\n" " ")
+    pids="$pids $more"
+  done
+  echo $pids
+}
+
+# The proportional set size of a process and its descendants, in MiB.
+pss_mib() {
+  local total=0 kb
+  for p in $(tree $1); do
+    kb=$(awk '/^Pss:/ { print $2 }' /proc/$p/smaps_rollup 2>/dev/null || echo 0)
+    total=$((total + ${kb:-0}))
+  done
+  echo "scale=1; $total / 1024" | bc
+}
+
+# Ends a process and its descendants.
+end_tree() {
+  for p in $(tree $1); do kill $p 2>/dev/null || true; done
+  wait $1 2>/dev/null || true
+}
