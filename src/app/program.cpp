@@ -64,7 +64,8 @@ void Program::GoToFavorite(const std::string& address) {
 }
 
 void Program::PrepareMainWindow() {
-  if (prepared_ || ended_) return;
+  // Only ahead of the first window: a click on the splash may have been quicker.
+  if (prepared_ || ended_ || !windows_.empty()) return;
   prepared_ = std::make_unique<Form1>(*this);
   // Its styles and sizes are worked out now rather than at the first show.
   gtk_widget_realize(GTK_WIDGET(static_cast<Gtk::Window&>(*prepared_).gobj()));

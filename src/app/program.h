@@ -64,8 +64,9 @@ class Program {
   // The favourites, which the favourites dialog shows while it is loaded.
   FavoritesList& Favorites() { return favoritesList_; }
 
-  // Makes the next main window ahead of time, hidden, with its page engine started, so that
-  // showing it later costs little (the splash screen calls this while it shows).
+  // Makes the first main window ahead of time, hidden, with its page engine started, so that
+  // showing it later costs little (called while the splash screen shows; nothing once a main
+  // window exists).
   void PrepareMainWindow();
   // Creates a main window (or takes the prepared one), runs its load step and shows it.
   Form1& ShowNewMainWindow();

@@ -20,6 +20,21 @@ TEST(Form1Life, LoadWithoutStoredHomePageHandsTheEngineAnEmptyAddress) {
   EXPECT_EQ(test.quits, 0);
 }
 
+TEST(Form1Life, TheWindowPreparedDuringTheSplashIsTheOneShownAndOnlyOneIsEverPrepared) {
+  test::TestProgram test;
+  test.program().PrepareMainWindow();
+  EXPECT_TRUE(test.program().Windows().empty());
+  EXPECT_EQ(test.Page().calls, std::vector<std::string>{"Prepare"});
+  Form1& form = test.ShowMainWindow();
+  EXPECT_TRUE(form.get_visible());
+  EXPECT_EQ(test.Page().calls, (std::vector<std::string>{"Prepare", "Navigate()"}));
+  // Once a window is shown nothing more is prepared, and the next window is made afresh.
+  test.program().PrepareMainWindow();
+  EXPECT_THROW(test.Page(1), std::out_of_range);
+  test.ShowMainWindow();
+  EXPECT_TRUE(test.Page(1).calls == std::vector<std::string>{"Navigate()"});
+}
+
 TEST(Form1Life, StoredHomePageIsPassedExactlyAsStoredForThisProgramFolderOnly) {
   // The application name of the entry is the program's folder.
   test::TestProgram test;

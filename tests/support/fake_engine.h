@@ -13,6 +13,7 @@ namespace tarravelle::test {
 class FakeEngine : public BrowserEngine {
  public:
   Gtk::Widget& Widget() override { return widget_; }
+  void Prepare() override { Record("Prepare"); }
 
   bool Navigate(const std::string& address) override;
   bool Navigate2(const std::vector<std::uint8_t>& itemIdList) override;
