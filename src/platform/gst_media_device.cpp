@@ -26,6 +26,14 @@ using GstTagListPtr = CHandle<GstTagList, gst_tag_list_unref>;
 using GstCapsPtr = CHandle<GstCaps, gst_caps_unref>;
 using GstMessagePtr = CHandle<GstMessage, gst_message_unref>;
 
+// GStreamer's own words for why an error message was posted, for the person.
+std::string ErrorText(GstMessage* message) {
+  GError* failure = nullptr;
+  if (message) gst_message_parse_error(message, &failure, nullptr);
+  const GErrorPtr error(failure);
+  return error ? error->message : "it is not media that can be played";
+}
+
 }  // namespace
 
 struct GstMediaDevice::Device {
@@ -124,10 +132,7 @@ struct GstMediaDevice::Device {
     switch (GST_MESSAGE_TYPE(message)) {
       case GST_MESSAGE_EOS: device->ended = true; break;
       case GST_MESSAGE_ERROR: {
-        GError* failure = nullptr;
-        gst_message_parse_error(message, &failure, nullptr);
-        const GErrorPtr error(failure);
-        std::string why = error ? error->message : "it is not media that can be played";
+        std::string why = ErrorText(message);
         device->ended = true;
         if (device->opening) {
           device->AnswerOpen({mci::kInvalidFile, std::move(why)});
@@ -311,14 +316,8 @@ MciReply GstMediaDevice::Open(const std::string& name, const std::vector<std::st
   const GstStateChangeReturn ready = gst_element_get_state(
       playbin, &state, nullptr, static_cast<GstClockTime>(options_.openTimeoutMs) * GST_MSECOND);
   if (ready != GST_STATE_CHANGE_SUCCESS && ready != GST_STATE_CHANGE_NO_PREROLL) {
-    // GStreamer's own words for why, when it gave them.
-    std::string why = "it is not media that can be played";
-    if (const GstMessagePtr failed{gst_bus_pop_filtered(bus.get(), GST_MESSAGE_ERROR)}) {
-      GError* failure = nullptr;
-      gst_message_parse_error(failed.get(), &failure, nullptr);
-      const GErrorPtr error(failure);
-      if (error) why = error->message;
-    }
+    const GstMessagePtr failed{gst_bus_pop_filtered(bus.get(), GST_MESSAGE_ERROR)};
+    std::string why = ErrorText(failed.get());
     devices_.erase(name);
     return {mci::kInvalidFile, why};
   }

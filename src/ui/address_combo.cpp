@@ -2,8 +2,6 @@
 
 #include <gtkmm/eventcontrollerkey.h>
 
-#include <algorithm>
-
 #include "ui/accessible_label.h"
 #include "ui/text_rows.h"
 
