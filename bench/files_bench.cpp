@@ -9,7 +9,7 @@
 
 #include "favorites/list_file.h"
 #include "platform/key_file_settings.h"
-#include "ports/mci_command.h"
+#include "platform/mci_command.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "favorites/item_id.h"
-#include "platform/desktop_special_folders.h"
+#include "ports/shell_folder_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::uint8_t> list(data, data + size);

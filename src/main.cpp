@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "app/program_resources.h"
 #include "dialogs/splash.h"
+#include "engine/webkit_engine.h"
 #include "favorites/folder_pages.h"
 #include "platform/desktop_shell.h"
 #include "platform/desktop_special_folders.h"
@@ -20,7 +21,6 @@
 #include "platform/key_file_settings.h"
 #include "platform/program_folder.h"
 #include "platform/renderer_choice.h"
-#include "platform/webkit_engine.h"
 #include "platform/x11_window_stacking.h"
 
 namespace {

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/clock_text.h"
-#include "app/program.h"
 #include "browse/address_bar.h"
 #include "browse/browser_keys.h"
 #include "browse/popup_switch.h"
@@ -51,7 +50,7 @@ float XAlign(Align align) {
 
 }  // namespace
 
-Form1::Form1(Program& program)
+Form1::Form1(MainWindowHost& program)
     : Form1Controls(*this, program.services().makeEngine), program_(program) {
   set_title(std::string(kForm1Caption));
   set_icon_name("tarravelle");

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "app/main_window_host.h"
 #include "ui/form1_controls.h"
 
 namespace tarravelle {
 
-class Program;
 class AddressBar;
 class StatusLine;
 class PopupSwitch;
@@ -32,7 +32,7 @@ class BrowserKeys;
 // The main browser window: built from its design, then driven by its handlers.
 class Form1 : public Gtk::Window, public Form1Controls {
  public:
-  explicit Form1(Program& program);
+  explicit Form1(MainWindowHost& program);
   ~Form1() override;
 
   // The home page read by the load step; empty when none is stored.
@@ -78,7 +78,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void BuildMenus();
   void ConnectHandlers();
 
-  Program& program_;
+  MainWindowHost& program_;
   Gtk::Box root_{Gtk::Orientation::VERTICAL, 0};
   Gtk::PopoverMenuBar* menuBar_ = nullptr;  // made with its model; owned by root_
   Gtk::Fixed formArea_;

@@ -7,16 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_host.h"
 #include "favorites/favorites_list.h"
 #include "player/media_engine.h"
-#include "ports/browser_engine.h"
-#include "ports/media_control.h"
-#include "ports/program_folder.h"
-#include "ports/prompts.h"
-#include "ports/settings_store.h"
-#include "ports/shell.h"
-#include "ports/special_folders.h"
-#include "ports/window_stacking.h"
 #include "ui/form1_controls.h"
 #include "ui/unloaded_window.h"
 
@@ -29,38 +22,20 @@ namespace tarravelle {
 class Form1;
 class frmFav;
 
-// The desktop services that the program's windows use. main() makes the real ones; tests make
-// the same objects with fakes.
-struct Services {
-  const SettingsStore& settings;
-  ProgramFolder folder;
-  Prompts& prompts;
-  Shell* shell = nullptr;  // none: no outside program can be started
-  EngineFactory makeEngine;
-  // The program's own data folder ($XDG_DATA_HOME/tarravelle).
-  std::string dataFolder;
-  SpecialFolders* specialFolders = nullptr;
-  // The media control device; without one every media command is refused.
-  MediaControlDevice* mediaDevice = nullptr;
-  // Keeps the favourites dialog above other windows; without it the dialog stays above the
-  // first main window.
-  WindowStacking* stacking = nullptr;
-};
-
 // The program: every main window, which one came first, the favourites and the media engine
 // that they share, and the end of the run.
-class Program {
+class Program : public MainWindowHost {
  public:
   // `adopt` is given every window the program opens (the application keeps running while one
   // is open); `quit` ends the run.
   Program(Services services, std::function<void(Gtk::Window&)> adopt, std::function<void()> quit);
-  ~Program();
+  ~Program() override;
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  Services& services() { return services_; }
+  Services& services() override { return services_; }
   // The one media engine of the program, shared by every main window's player panel.
-  MediaEngine& Media() { return *media_; }
+  MediaEngine& Media() override { return *media_; }
   // The favourites, which the favourites dialog shows while it is loaded.
   FavoritesList& Favorites() { return favoritesList_; }
 
@@ -69,9 +44,9 @@ class Program {
   // window exists).
   void PrepareMainWindow();
   // Creates a main window (or takes the prepared one), runs its load step and shows it.
-  Form1& ShowNewMainWindow();
+  Form1& ShowNewMainWindow() override;
   // The first main window (the one the splash screen opened); null before it exists.
-  Form1* FirstWindow() const;
+  Form1* FirstWindow() const override;
   const std::vector<std::unique_ptr<Form1>>& Windows() const { return windows_; }
   // Gives a window of the program (a dialog, the splash) to the application.
   void Adopt(Gtk::Window& window) { adopt_(window); }
@@ -82,13 +57,13 @@ class Program {
   frmFav& LoadFavoritesDialog();
   // The same for the windows' menus, which may still be answered while the program ends:
   // null once it has ended.
-  frmFav* FavoritesForMenu();
+  frmFav* FavoritesForMenu() override;
   // Discards the dialog and forgets the list; the next reference loads it again.
   void UnloadFavoritesDialog();
 
   // Ends the program at once: every window disappears and no further handler runs. Favourites
   // changed and not saved are saved first.
-  void End();
+  void End() override;
   bool Ended() const { return ended_; }
 
  private:

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/mci_command.h"
 #include "ports/gobject_ptr.h"
-#include "ports/mci_command.h"
 
 namespace tarravelle {
 namespace {

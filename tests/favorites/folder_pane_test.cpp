@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/desktop_special_folders.h"
+#include "ports/shell_folder_list.h"
 #include "support/test_program.h"
 #include "support/widget_geometry.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/signal_connections.h"
+#include "engine/signal_connections.h"
 #include "ports/gobject_ptr.h"
 #include "ports/prompts.h"
 

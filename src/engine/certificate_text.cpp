@@ -1,4 +1,4 @@
-#include "platform/certificate_text.h"
+#include "engine/certificate_text.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "platform/address_fixup.h"
+#include "engine/address_fixup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,117 +1,19 @@
 // The WebKitGTK engine against pages of a local web server.
-#include "platform/webkit_engine.h"
+#include "engine/webkit_engine.h"
 
-#include <gdkmm/clipboard.h>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
-#include <gtkmm/window.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 
-#include "favorites/folder_pages.h"
-#include "platform/desktop_special_folders.h"
-#include "platform/download_saver.h"
-#include "platform/find_bar.h"
-#include "platform/history_store.h"
-#include "platform/key_file_settings.h"
-#include "platform/page_properties.h"
-#include "platform/page_saving.h"
-#include "platform/print_preview_window.h"
-#include "support/fake_prompts.h"
-#include "support/local_web_server.h"
-#include "support/main_loop.h"
-#include "support/temp_dir.h"
+#include "engine/download_saver.h"
+#include "engine/webkit_engine_fixture.h"
+#include "ports/shell_folder_list.h"
 
 namespace tarravelle {
 namespace {
-
-class WebKitEngineTest : public testing::Test {
- protected:
-  WebKitEngineTest()
-      : session_(std::nullopt),
-        settings_(dir_.File("settings.ini")),
-        history_(dir_.File("history.sqlite")),
-        folderPages_(&history_),
-        engine_(MakeWebKitEngine(session_, {.settings = settings_,
-                                            .history = &history_,
-                                            .folderPages = &folderPages_,
-                                            .downloadFolder = dir_.File("Downloads")})) {
-    window_.set_default_size(640, 480);
-    window_.set_child(engine_->Widget());
-    window_.present();
-    auto& e = *engine_;
-    e.DownloadBegin.connect([this] { log_.push_back("DownloadBegin"); });
-    e.DownloadComplete.connect([this] { log_.push_back("DownloadComplete"); });
-    e.ProgressChange.connect([this](int p, int max) {
-      log_.push_back("Progress " + std::to_string(p) + "/" + std::to_string(max));
-    });
-    e.StatusTextChange.connect(
-        [this](const std::string& text) { log_.push_back("Status " + text); });
-    e.TitleChange.connect([this](const std::string& text) { log_.push_back("Title " + text); });
-    e.NavigateComplete2.connect([this](const EngineFrame&, const std::string& url) {
-      log_.push_back("NavigateComplete2 " + url);
-    });
-    e.DocumentComplete.connect([this](const EngineFrame&, const std::string& url) {
-      log_.push_back("DocumentComplete " + url);
-      ++completed_;
-    });
-    e.NewWindow2.connect([this](NewWindowRequest& request) {
-      log_.push_back("NewWindow2 " + request.url);
-      request.Cancel = cancelNewWindows_;
-    });
-  }
-
-  ~WebKitEngineTest() override { window_.unset_child(); }
-
-  // Loads an address and waits until the engine reports the document complete.
-  void Load(const std::string& address) {
-    const int before = completed_;
-    ASSERT_TRUE(engine_->Navigate(address));
-    ASSERT_TRUE(test::PumpUntil([&] { return completed_ > before; }));
-  }
-
-  void WaitForNextDocument(const std::function<bool()>& operation) {
-    const int before = completed_;
-    ASSERT_TRUE(operation());
-    ASSERT_TRUE(test::PumpUntil([&] { return completed_ > before; }));
-  }
-
-  WebKitWebView* View() { return WEBKIT_WEB_VIEW(engine_->Widget().get_first_child()->gobj()); }
-
-  // The page's title once it has become `title`.
-  bool TitleBecomes(const std::string& title) {
-    return test::PumpUntil([&] { return engine_->LocationName() == title; }, 5000);
-  }
-
-  template <typename Window>
-  Window* OpenWindow() {
-    for (auto* window : Gtk::Window::list_toplevels()) {
-      if (auto* found = dynamic_cast<Window*>(window); found && found->get_visible()) return found;
-    }
-    return nullptr;
-  }
-
-  size_t IndexOf(const std::string& prefix) const {
-    auto found = std::find_if(log_.begin(), log_.end(),
-                              [&](const std::string& entry) { return entry.starts_with(prefix); });
-    return static_cast<size_t>(found - log_.begin());
-  }
-
-  test::TempDir dir_;
-  test::LocalWebServer server_;
-  WebEngineSession session_;
-  KeyFileSettings settings_;
-  HistoryStore history_;
-  FolderPages folderPages_;
-  Gtk::Window window_;
-  std::unique_ptr<BrowserEngine> engine_;
-  std::vector<std::string> log_;
-  int completed_ = 0;
-  bool cancelNewWindows_ = true;
-};
 
 TEST_F(WebKitEngineTest, FullLoadRaisesEveryEventInTheUsualOrder) {
   server_.AddPage("/page",
@@ -314,142 +216,6 @@ TEST_F(WebKitEngineTest, VisibilityAndFocus) {
   ASSERT_TRUE(test::PumpUntil([&] { return window_.get_mapped(); }));
   EXPECT_TRUE(engine_->Focus());
   EXPECT_TRUE(engine_->HasFocus());
-}
-
-TEST_F(WebKitEngineTest, PageCommandsNeedAPage) {
-  for (const auto command :
-       {EngineCommand::SaveAs, EngineCommand::Print, EngineCommand::PrintPreview,
-        EngineCommand::PageSetup, EngineCommand::Properties, EngineCommand::Cut,
-        EngineCommand::Copy, EngineCommand::Paste, EngineCommand::Undo, EngineCommand::SelectAll,
-        EngineCommand::ClearSelection, EngineCommand::Zoom}) {
-    EXPECT_FALSE(engine_->ExecWB(command, EngineCommandOption::DoDefault, 0))
-        << static_cast<int>(command);
-  }
-  EXPECT_FALSE(engine_->OpenFind());
-}
-
-TEST_F(WebKitEngineTest, SelectAllThenCopyPutsThePagesTextOnTheClipboard) {
-  server_.AddPage("/text", "<title>Text</title><body><p>Hello clipboard</p></body>");
-  Load(server_.Url("/text"));
-  engine_->Focus();
-  ASSERT_TRUE(engine_->ExecWB(EngineCommand::SelectAll, EngineCommandOption::DoDefault));
-  auto clipboard = window_.get_clipboard();
-  std::string copied;
-  // The display's clipboard is shared with tests running side by side: copy until it holds ours.
-  ASSERT_TRUE(test::PumpUntil(
-      [&] {
-        engine_->ExecWB(EngineCommand::Copy, EngineCommandOption::DoDefault);
-        test::PumpFor(50);
-        clipboard->read_text_async([&](Glib::RefPtr<Gio::AsyncResult>& result) {
-          try {
-            copied = clipboard->read_text_finish(result);
-          } catch (const Glib::Error&) {
-          }
-        });
-        test::PumpFor(50);
-        return copied.find("Hello clipboard") != std::string::npos;
-      },
-      5000));
-}
-
-TEST_F(WebKitEngineTest, PasteReachesAFocusedFieldAndTheDocumentOnlyInDesignMode) {
-  // Tests running side by side share the display's clipboard: each paste sets it again first.
-  const auto paste = [&] {
-    window_.get_clipboard()->set_text("pasted");
-    test::PumpFor(50);
-    engine_->ExecWB(EngineCommand::Paste, EngineCommandOption::DoDefault);
-  };
-  server_.AddPage("/form",
-                  "<title>form</title><input id=f oninput=\"document.title='field:'+this.value\">"
-                  "<script>document.getElementById('f').focus()</script>");
-  Load(server_.Url("/form"));
-  engine_->Focus();
-  paste();
-  EXPECT_TRUE(TitleBecomes("field:pasted"));
-
-  server_.AddPage("/doc",
-                  "<title>doc</title><body>text<script>new MutationObserver(function(){"
-                  "document.title='changed'}).observe(document.body,{subtree:true,"
-                  "childList:true,characterData:true})</script></body>");
-  Load(server_.Url("/doc"));
-  engine_->Focus();
-  engine_->ExecWB(EngineCommand::SelectAll, EngineCommandOption::DoDefault);
-  paste();
-  test::PumpFor(300);
-  EXPECT_EQ(engine_->LocationName(), "doc");
-  ASSERT_TRUE(engine_->SetDocumentDesignMode("On"));
-  engine_->ExecWB(EngineCommand::SelectAll, EngineCommandOption::DoDefault);
-  paste();
-  EXPECT_TRUE(TitleBecomes("changed"));
-}
-
-TEST_F(WebKitEngineTest, FindBarCountsMatchesAndSaysWhenThereAreNone) {
-  server_.AddPage("/find", "<title>Find</title><p>apple pie, Apple tart</p>");
-  Load(server_.Url("/find"));
-  ASSERT_TRUE(engine_->OpenFind());
-  auto* bar = dynamic_cast<FindBar*>(engine_->Widget().get_last_child());
-  ASSERT_NE(bar, nullptr);
-  EXPECT_TRUE(bar->get_visible());
-  bar->SetText("apple");
-  EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "2 matches"; }, 5000));
-  bar->SetText("pear");
-  EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "Not found"; }, 5000));
-  bar->Close();
-  EXPECT_FALSE(bar->get_visible());
-}
-
-TEST_F(WebKitEngineTest, TextSizeZoomsTheTextAtFiveLevels) {
-  server_.AddPage("/zoom", "<title>Zoom</title><p>text</p>");
-  Load(server_.Url("/zoom"));
-  ASSERT_TRUE(engine_->ExecWB(EngineCommand::Zoom, EngineCommandOption::DontPromptUser, 4));
-  EXPECT_DOUBLE_EQ(webkit_web_view_get_zoom_level(View()), 1.5);
-  EXPECT_TRUE(webkit_settings_get_zoom_text_only(webkit_web_view_get_settings(View())));
-  ASSERT_TRUE(engine_->ExecWB(EngineCommand::Zoom, EngineCommandOption::DontPromptUser, 0));
-  EXPECT_DOUBLE_EQ(webkit_web_view_get_zoom_level(View()), 0.7);
-  EXPECT_FALSE(engine_->ExecWB(EngineCommand::Zoom, EngineCommandOption::DontPromptUser, 5));
-}
-
-TEST_F(WebKitEngineTest, PrintPreviewShowsThePrintedPagesAndPropertiesThePage) {
-  server_.AddPage("/print", "<title>Printed page</title><p>To paper</p>");
-  Load(server_.Url("/print"));
-  ASSERT_TRUE(engine_->ExecWB(EngineCommand::PrintPreview, EngineCommandOption::DoDefault, 0));
-  PrintPreviewWindow* preview = nullptr;
-  ASSERT_TRUE(test::PumpUntil([&] { return (preview = OpenWindow<PrintPreviewWindow>()); }));
-  EXPECT_GE(preview->PageCount(), 1);
-  preview->hide();
-
-  ASSERT_TRUE(engine_->ExecWB(EngineCommand::Properties, EngineCommandOption::DoDefault));
-  auto* properties = OpenWindow<PropertiesWindow>();
-  ASSERT_NE(properties, nullptr);
-  const auto& rows = properties->Rows();
-  EXPECT_EQ(rows[0].first, "Title");
-  EXPECT_EQ(rows[0].second, "Printed page");
-  EXPECT_EQ(rows[1].second, server_.Url("/print"));
-  EXPECT_EQ(rows[3].second, "Not encrypted");
-  properties->hide();
-}
-
-TEST_F(WebKitEngineTest, SavedPagesLoadBackAndAFailedSaveNamesTheFile) {
-  server_.AddPage("/save", "<title>Saved page</title><p>Keep me</p>");
-  Load(server_.Url("/save"));
-  test::FakePrompts prompts;
-  for (const auto kind : {SaveKind::WebArchive, SaveKind::HtmlOnly}) {
-    const std::string path = dir_.File(kind == SaveKind::WebArchive ? "saved.mhtml" : "saved.html");
-    std::optional<bool> saved;
-    SavePage(View(), path, kind, &prompts, [&](bool ok) { saved = ok; });
-    ASSERT_TRUE(test::PumpUntil([&] { return saved.has_value(); }));
-    EXPECT_TRUE(*saved);
-    Load("file://" + path);
-    EXPECT_TRUE(TitleBecomes("Saved page")) << path;
-    Load(server_.Url("/save"));
-  }
-  std::optional<bool> saved;
-  const std::string nowhere = dir_.File("missing/folder/page.html");
-  SavePage(View(), nowhere, SaveKind::HtmlOnly, &prompts, [&](bool ok) { saved = ok; });
-  ASSERT_TRUE(test::PumpUntil([&] { return saved.has_value(); }));
-  EXPECT_FALSE(*saved);
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_NE(prompts.asked[0].text.find(nowhere), std::string::npos);
 }
 
 TEST_F(WebKitEngineTest, DownloadsNeverReplaceAFileAndTellTheirProgress) {

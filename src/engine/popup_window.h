@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/signal_connections.h"
+#include "engine/signal_connections.h"
 
 namespace tarravelle {
 

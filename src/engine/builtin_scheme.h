@@ -20,11 +20,4 @@ struct StartPageNotes {
 // call are the ones shown.
 void RegisterBuiltInScheme(WebKitWebContext* context, const StartPageNotes& notes = {});
 
-// A page of the engine's own that says a page could not be shown and why: a title, then lines of
-// plain text (escaped here).
-std::string EnginePage(const std::string& title, const std::string& heading,
-                       const std::string& text, const std::string& extraHtml = {});
-
-std::string HtmlText(const std::string& text);
-
 }  // namespace tarravelle

@@ -1,4 +1,4 @@
-#include "platform/page_saving.h"
+#include "engine/page_saving.h"
 
 #include <giomm/file.h>
 #include <gtkmm/dialog.h>

@@ -1,37 +1,16 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "engine/engine_session.h"
 #include "ports/browser_engine.h"
 #include "ports/browsing_history.h"
-#include "ports/gobject_ptr.h"
 #include "ports/prompts.h"
 #include "ports/settings_store.h"
 #include "ports/special_folders.h"
 
 namespace tarravelle {
-
-// The engine's network session (cookies, cache and site data) and web processes, shared by every
-// view of the program. A session without a data folder keeps nothing on disk (tests use that).
-// A web process may use at most `WebProcessMemoryLimitMb()`: past it, the page is ended and its
-// view says so.
-class WebEngineSession {
- public:
-  explicit WebEngineSession(std::optional<std::string> dataFolder);
-
-  // The native session and web context, for the engine implementation.
-  void* Native() const { return session_.get(); }
-  void* NativeContext() const { return context_.get(); }
-
-  // A quarter of the machine's memory, in MiB (no less than 512).
-  static unsigned WebProcessMemoryLimitMb();
-
- private:
-  GObjectPtr<GObject> session_;
-  GObjectPtr<GObject> context_;
-};
 
 // The engine's own home page: the settings entry "Start Page" of section "Main" of the
 // application "Tarravelle Engine", or the built-in start page.
@@ -52,9 +31,6 @@ struct WebKitEngineServices {
   // Where downloads are saved; empty: the person's download folder.
   std::string downloadFolder = {};
 };
-
-// The zoom factor of the page's text at each of the engine's five text sizes, smallest first.
-inline constexpr double kTextZoom[] = {0.7, 0.85, 1.0, 1.2, 1.5};
 
 // A BrowserEngine on a WebKitGTK web view.
 std::unique_ptr<BrowserEngine> MakeWebKitEngine(WebEngineSession& session,

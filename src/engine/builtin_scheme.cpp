@@ -1,9 +1,10 @@
-#include "platform/builtin_scheme.h"
+#include "engine/builtin_scheme.h"
 
 #include <webkit/webkit.h>
 
 #include <string>
 
+#include "engine/engine_pages.h"
 #include "ports/gobject_ptr.h"
 
 namespace tarravelle {
@@ -56,30 +57,6 @@ void ServeBuiltInPage(WebKitURISchemeRequest* request, gpointer) {
 }
 
 }  // namespace
-
-std::string HtmlText(const std::string& text) {
-  const GCharPtr escaped(g_markup_escape_text(text.c_str(), static_cast<gssize>(text.size())));
-  return escaped.get();
-}
-
-std::string EnginePage(const std::string& title, const std::string& heading,
-                       const std::string& text, const std::string& extraHtml) {
-  std::string paragraphs;
-  size_t start = 0;
-  while (start <= text.size()) {
-    const size_t end = text.find('\n', start);
-    const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-    if (!line.empty()) paragraphs += "<p>" + HtmlText(line) + "</p>\n";
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + HtmlText(title) +
-         "</title><style>body{background:#fff;color:#222;font:15px 'Liberation Sans',sans-serif;"
-         "margin:3em;max-width:46em}h1{font-size:22px;color:#a00}p{line-height:1.4}"
-         "code{word-break:break-all}button{font-size:14px;padding:6px 12px}</style></head>"
-         "<body><h1>" +
-         HtmlText(heading) + "</h1>\n" + paragraphs + extraHtml + "</body></html>";
-}
 
 void RegisterBuiltInScheme(WebKitWebContext* context, const StartPageNotes& notes) {
   if (!notes.settingsFile.empty()) Notes() = notes;

@@ -1,8 +1,8 @@
-#include "platform/page_properties.h"
+#include "engine/page_properties.h"
 
 #include <gtkmm/label.h>
 
-#include "platform/certificate_text.h"
+#include "engine/certificate_text.h"
 #include "ports/gobject_ptr.h"
 #include "ui/accessible_label.h"
 

@@ -1,4 +1,4 @@
-#include "platform/popup_window.h"
+#include "engine/popup_window.h"
 
 #include <glibmm/main.h>
 

@@ -1,4 +1,4 @@
-#include "platform/download_saver.h"
+#include "engine/download_saver.h"
 
 #include <glib/gstdio.h>
 #include <glibmm/main.h>

@@ -1,4 +1,4 @@
-#include "platform/print_preview_window.h"
+#include "engine/print_preview_window.h"
 
 #include <glib/gstdio.h>
 

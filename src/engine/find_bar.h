@@ -7,7 +7,7 @@
 #include <gtkmm/label.h>
 #include <webkit/webkit.h>
 
-#include "platform/signal_connections.h"
+#include "engine/signal_connections.h"
 
 namespace tarravelle {
 

@@ -1,4 +1,4 @@
-#include "platform/find_bar.h"
+#include "engine/find_bar.h"
 
 #include <gtkmm/eventcontrollerkey.h>
 

@@ -1,12 +1,12 @@
-#include "platform/page_printing.h"
+#include "engine/page_printing.h"
 
 #include <glib/gstdio.h>
 #include <glibmm/main.h>
 
 #include <array>
 
-#include "platform/print_preview_window.h"
-#include "platform/signal_connections.h"
+#include "engine/print_preview_window.h"
+#include "engine/signal_connections.h"
 
 namespace tarravelle {
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/services.h"
+
+namespace tarravelle {
+
+class Form1;
+class MediaEngine;
+class frmFav;
+
+// What a main window asks of the program that owns it: the desktop services, what the windows
+// share, and the end of the run. `Program` is the host; a window knows nothing more of it, so
+// the window's code does not depend on the program's.
+class MainWindowHost {
+ public:
+  virtual Services& services() = 0;
+  // The one media engine, shared by every main window's player panel.
+  virtual MediaEngine& Media() = 0;
+  // The favourites dialog for a window's menu, loaded when it is not; null once the run ended.
+  virtual frmFav* FavoritesForMenu() = 0;
+  // Opens a further main window.
+  virtual Form1& ShowNewMainWindow() = 0;
+  // The first main window; null before it exists.
+  virtual Form1* FirstWindow() const = 0;
+  // Ends the program: every window disappears.
+  virtual void End() = 0;
+
+ protected:
+  virtual ~MainWindowHost() = default;
+};
+
+}  // namespace tarravelle

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gio/gio.h>
+#include <webkit/webkit.h>
+
+#include <string>
+#include <string_view>
+
+namespace tarravelle {
+
+// The engine's own pages, shown in place of a page that could not be shown, and all they say.
+
+// One such page: its HTML, the address it stands for (which the address bar shows and Refresh
+// loads), and the failure that stays on the status line until the next load starts.
+struct EnginePageText {
+  std::string html;
+  std::string address;
+  std::string failure;
+};
+
+// The address that stands for an engine page with no page of its own behind it.
+inline constexpr const char* kEngineErrorAddress = "tarravelle://error/";
+// The untrusted-certificate page's button submits its form to this address, which the engine
+// takes itself and never loads.
+inline constexpr std::string_view kAcceptCertificate = "tarravelle://accept-certificate";
+
+// An address the engine refuses to open (`typed` as given); with a settings file, the page says
+// where a home page setting of that address would be.
+EnginePageText RefusedAddressPage(const std::string& typed, const std::string& settingsFile,
+                                  const std::string& homePageGroup);
+// A load that failed, with the engine's reason.
+EnginePageText LoadFailedPage(const std::string& address, const std::string& reason);
+// A page whose web process ended (crashed, out of memory, ended by the system).
+EnginePageText StoppedPage(const std::string& address, WebKitWebProcessTerminationReason reason);
+// A page not loaded because its certificate is not trusted: what is wrong, the certificate's
+// details, and the button that trusts it for `host`.
+EnginePageText UntrustedCertificatePage(const std::string& address, const std::string& host,
+                                        GTlsCertificate* certificate, GTlsCertificateFlags errors);
+
+// The HTML of an engine page: a title, a heading, lines of plain text (escaped here) and any
+// further HTML of the page's own.
+std::string EnginePage(const std::string& title, const std::string& heading,
+                       const std::string& text, const std::string& extraHtml = {});
+// Text escaped for HTML.
+std::string HtmlText(const std::string& text);
+
+}  // namespace tarravelle

@@ -1,0 +1,34 @@
+#include "engine/engine_session.h"
+
+#include <glibmm/miscutils.h>
+#include <unistd.h>
+#include <webkit/webkit.h>
+
+#include <algorithm>
+
+namespace tarravelle {
+
+unsigned WebEngineSession::WebProcessMemoryLimitMb() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return 2048;
+  const auto quarter = static_cast<unsigned long long>(pages) *
+                       static_cast<unsigned long long>(pageSize) / 4 / (1024 * 1024);
+  return static_cast<unsigned>(std::max<unsigned long long>(quarter, 512));
+}
+
+WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
+  const CHandle<WebKitMemoryPressureSettings, webkit_memory_pressure_settings_free> memory(
+      webkit_memory_pressure_settings_new());
+  webkit_memory_pressure_settings_set_memory_limit(memory.get(), WebProcessMemoryLimitMb());
+  context_.reset(G_OBJECT(
+      g_object_new(WEBKIT_TYPE_WEB_CONTEXT, "memory-pressure-settings", memory.get(), nullptr)));
+  if (dataFolder) {
+    const std::string cache = Glib::build_filename(Glib::get_user_cache_dir(), "tarravelle");
+    session_.reset(G_OBJECT(webkit_network_session_new(dataFolder->c_str(), cache.c_str())));
+  } else {
+    session_.reset(G_OBJECT(webkit_network_session_new_ephemeral()));
+  }
+}
+
+}  // namespace tarravelle
