@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build program run test test-asan bench fuzz clean
+.PHONY: all deps configure build program run test test-asan bench fuzz package clean
 
 all: build
 
@@ -23,6 +23,11 @@ program: configure
 # Starts the browser; without a display, runs it on a virtual one, saves a screenshot and ends.
 run: program
 	@scripts/run
+
+# A Debian package of the program (CPack), left in the build folder.
+package: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarravelle icons manpage
+	cd $(BUILD_DIR) && cpack -G DEB
 
 test: build
 	scripts/with-display ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2

@@ -8,8 +8,20 @@
 
 namespace tarravelle {
 
+namespace {
+
+// A folder of the system's programs, kept by its package manager: no person's list belongs
+// there, even when the person, as root, may write to it.
+bool IsSystemProgramFolder(const std::string& folder) {
+  return folder == "/usr" || folder.starts_with("/usr/") || folder == "/bin" || folder == "/sbin";
+}
+
+}  // namespace
+
 std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder) {
-  const std::string folder = access(programFolder.c_str(), W_OK) == 0 ? programFolder : dataFolder;
+  const bool portable =
+      !IsSystemProgramFolder(programFolder) && access(programFolder.c_str(), W_OK) == 0;
+  const std::string folder = portable ? programFolder : dataFolder;
   return folder + "/fav.Dat";
 }
 

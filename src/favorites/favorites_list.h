@@ -10,7 +10,8 @@
 namespace tarravelle {
 
 // fav.Dat in the program's folder when the person may write there (a build tree, a portable
-// copy), and in the program's data folder otherwise (an installed program).
+// copy), and in the program's data folder otherwise: an installed program, and any program in
+// the system's folders (/usr/..., /bin, /sbin), which root may write to.
 std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder);
 
 // The favourites: the addresses of fav.Dat, read when the favourites dialog is loaded, changed

@@ -228,6 +228,8 @@ TEST(FavoritesFilePath, ProgramFolderWhenWritableDataFolderOtherwise) {
   test::TempDir dir;
   EXPECT_EQ(FavoritesFilePath(dir.Path(), "/data"), dir.Path() + "/fav.Dat");
   EXPECT_EQ(FavoritesFilePath(dir.File("missing"), "/data"), "/data/fav.Dat");
+  // Installed by a package: never beside the program, even for root, who may write there.
+  EXPECT_EQ(FavoritesFilePath("/usr/bin", "/data"), "/data/fav.Dat");
 }
 
 }  // namespace
