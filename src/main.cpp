@@ -68,14 +68,13 @@ int main(int, char* argv[]) {
         .shell = &running.shell,
         .makeEngine =
             [&] {
-              return MakeWebKitEngine(
-                  *running.session,
-                  {.settings = running.settings,
-                   .history = running.history.get(),
-                   .folderPages = running.folderPages.get(),
-                   .prompts = &running.prompts,
-                   .settingsFile = running.settings.Path(),
-                   .homePageGroup = running.program->services().folder.Path() + "\\HP"});
+              return MakeWebKitEngine(*running.session,
+                                      {.settings = running.settings,
+                                       .history = running.history.get(),
+                                       .folderPages = running.folderPages.get(),
+                                       .prompts = &running.prompts,
+                                       .settingsFile = running.settings.Path(),
+                                       .programFolder = running.program->services().folder.Path()});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),

@@ -36,9 +36,6 @@
 namespace tarravelle {
 namespace {
 
-constexpr std::string_view kHomePageSection = "HP";
-constexpr std::string_view kHomePageKey = "HP";
-
 float XAlign(Align align) {
   switch (align) {
     case Align::Left: return 0.0f;
@@ -156,7 +153,6 @@ void Form1::BuildControls() {
     SetAccessibleLabel(*entry, "Address");
     entry->set_activates_default(true);
   }
-  txtSearch.set_activates_default(true);
   set_default_widget(cmdGo);
 }
 
@@ -199,9 +195,11 @@ void Form1::BuildMenus() {
     if (!design.shortcut.empty()) {
       item->set_attribute_value("accel",
                                 Glib::Variant<Glib::ustring>::create(std::string(design.shortcut)));
-      shortcuts->add_shortcut(
-          Gtk::Shortcut::create(Gtk::ShortcutTrigger::parse_string(std::string(design.shortcut)),
-                                Gtk::NamedAction::create(detailed)));
+      shortcuts->add_shortcut(Gtk::Shortcut::create(
+          Gtk::ShortcutTrigger::parse_string(std::string(design.shortcut)),
+          Gtk::CallbackAction::create([this, &design](Gtk::Widget&, const Glib::VariantBase&) {
+            return MenuShortcut(design);
+          })));
     }
     sections[design.level]->append_item(item);
   }
@@ -238,6 +236,21 @@ void Form1::ConnectHandlers() {
       },
       false);
   add_controller(keys);
+}
+
+bool Form1::MenuShortcut(const MenuDesign& design) {
+  // In a text field of its own (the search box, the find bar) the standard text keys edit that
+  // field; in the address bar and the page they are the Edit menu's.
+  static constexpr std::string_view kTextKeys[] = {"<Control>x", "<Control>c", "<Control>v",
+                                                   "<Control>a"};
+  if (std::ranges::find(kTextKeys, design.shortcut) != std::end(kTextKeys) && FocusedTextField()) {
+    return false;
+  }
+  MenuItem& item = MenuNamed(design.name);
+  // A greyed item's key does nothing, and the key goes on to the focused control.
+  if (!item.Enabled()) return false;
+  item.Click(design.index);
+  return true;
 }
 
 bool Form1::KeepEnterInPage(guint key, guint32 time) {
@@ -284,8 +297,7 @@ bool Form1::MoveFocusInTabOrder(bool backwards) {
 void Form1::Form_Load() {
   // Each step stands alone: a failure in one does not stop the next.
   const auto& services = program_.services();
-  homepage = services.settings.GetSetting(services.folder.Path(), std::string(kHomePageSection),
-                                          std::string(kHomePageKey));
+  homepage = services.settings.GetSetting(services.folder.Path(), kHomePageSection, kHomePageKey);
   // Handed over exactly as stored; a refusal (an empty address, say) leaves a blank page.
   wWeb->Navigate(homepage);
   if (cmdPopups.Caption() == "Pop-ups Disabled") lblcaption2.set_text("Popups NOT Allowed -");

@@ -51,6 +51,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void mnuFileClose_Click();
   void lblTimer_Click();
 
+  // A menu item's shortcut key: runs the item (true), or leaves the key to the focused control.
+  bool MenuShortcut(const MenuDesign& design);
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
   // Enter inside a page is the page's: the engine hands back a key the page did not use, and

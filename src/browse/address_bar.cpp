@@ -27,6 +27,12 @@ AddressBar::AddressBar(Form1Controls& form, Prompts& prompts) : form_(form), pro
   form.Menu("mnuViewGoToHome").signal_click().connect([this](int) { mnuViewGoToHome_Click(); });
   form.Menu("mnuViewRefresh").signal_click().connect([this](int) { mnuViewRefresh_Click(); });
 
+  // Back and Forward, buttons and menu items alike, can be used exactly when the page history
+  // has somewhere to go.
+  form.wWeb->CommandStateChange.connect([this](EngineCommandState command, bool enable) {
+    wWeb_CommandStateChange(command, enable);
+  });
+
   // The entry's inner text takes typed keys first, so the address bar listens as they pass by.
   auto keys = Gtk::EventControllerKey::create();
   keys->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
@@ -41,7 +47,6 @@ AddressBar::AddressBar(Form1Controls& form, Prompts& prompts) : form_(form), pro
 
 void AddressBar::cmdGo_Click() {
   form_.wWeb->Navigate(NormaliseAddress(form_.cboURL.get_active_text()));
-  form_.cmdBack.set_sensitive(true);
   form_.cboURL.append(form_.cboURL.get_active_text());
 }
 
@@ -53,11 +58,13 @@ void AddressBar::cboURL_KeyDown() {
   }
 }
 
-void AddressBar::cmdBack_Click() {
-  form_.wWeb->GoBack();
-  // Enabled whether or not there was a page to go back to.
-  form_.cmdForward.set_sensitive(true);
+void AddressBar::wWeb_CommandStateChange(EngineCommandState command, bool enable) {
+  const bool back = command == EngineCommandState::NavigateBack;
+  (back ? form_.cmdBack : form_.cmdForward).set_sensitive(enable);
+  (back ? form_.Menu("mnuViewGoToBack") : form_.Menu("mnuViewGoToForward")).SetEnabled(enable);
 }
+
+void AddressBar::cmdBack_Click() { form_.wWeb->GoBack(); }
 
 void AddressBar::cmdForward_Click() { form_.wWeb->GoForward(); }
 void AddressBar::cmdStop_Click() { form_.wWeb->Stop(); }

@@ -15,6 +15,8 @@ class AddressBar : public sigc::trackable {
   void cmdGo_Click();
   // Every key pressed in the address bar but Enter, which runs the default button instead.
   void cboURL_KeyDown();
+  // The engine says that going back or forward has become possible or impossible.
+  void wWeb_CommandStateChange(EngineCommandState command, bool enable);
   void cmdBack_Click();
   void cmdForward_Click();
   void cmdStop_Click();

@@ -4,14 +4,10 @@
 
 #include <string>
 
+#include "ports/address.h"
 #include "ui/form1_controls.h"
 
 namespace tarravelle {
-
-inline constexpr const char* kSearchHost = "www.google.com";
-
-// "https://", the search service's host, "/search?q=" and the text percent-encoded as UTF-8.
-std::string SearchAddress(const std::string& text);
 
 // The search box and its button.
 class SearchBar : public sigc::trackable {
@@ -19,7 +15,7 @@ class SearchBar : public sigc::trackable {
   explicit SearchBar(Form1Controls& form);
 
   void cmdGoogle_Click();
-  // Enter in the search box runs Go while the address bar is shown, and nothing otherwise.
+  // Enter in the search box: a search, as the button does.
   void txtSearch_Activate();
 
  private:

@@ -1,19 +1,21 @@
 #include "engine/engine_pages.h"
 
 #include "engine/certificate_text.h"
+#include "ports/address.h"
 #include "ports/gobject_ptr.h"
 
 namespace tarravelle {
 
-EnginePageText RefusedAddressPage(const std::string& typed, const std::string& settingsFile,
-                                  const std::string& homePageGroup) {
+EnginePageText RefusedAddressPage(const std::string& typed, const HomePageSetting& homePage) {
   std::string text = "\u201C" + typed + "\u201D is not an address that can be opened.";
-  if (!settingsFile.empty()) {
-    text += "\nIf it is your home page, change the key HP of the group [" + homePageGroup +
-            "] in " + settingsFile + ".";
+  if (!homePage.settingsFile.empty()) {
+    text += "\nIt is your home page: change the key HP of the group [" + homePage.group + "] in " +
+            homePage.settingsFile + ".";
   }
-  return {EnginePage("Address not valid", "This address cannot be opened", text),
-          kEngineErrorAddress, "Cannot open \u201C" + typed + "\u201D: it is not a valid address"};
+  const std::string search = "<p><a href=\"" + HtmlText(SearchAddress(typed)) +
+                             "\">Search the web for \u201C" + HtmlText(typed) + "\u201D</a></p>";
+  return {EnginePage("Not an address", "This is not an address", text, search), kEngineErrorAddress,
+          "Cannot open \u201C" + typed + "\u201D: it is not a valid address", typed};
 }
 
 EnginePageText LoadFailedPage(const std::string& address, const std::string& reason) {

@@ -16,6 +16,8 @@ struct EnginePageText {
   std::string html;
   std::string address;
   std::string failure;
+  // What the program is told the page's address is, when not `address`.
+  std::string shown = {};
 };
 
 // The address that stands for an engine page with no page of its own behind it.
@@ -24,10 +26,16 @@ inline constexpr const char* kEngineErrorAddress = "tarravelle://error/";
 // takes itself and never loads.
 inline constexpr std::string_view kAcceptCertificate = "tarravelle://accept-certificate";
 
-// An address the engine refuses to open (`typed` as given); with a settings file, the page says
-// where a home page setting of that address would be.
-EnginePageText RefusedAddressPage(const std::string& typed, const std::string& settingsFile,
-                                  const std::string& homePageGroup);
+// Where a home page setting is kept: the settings file and the group of its key HP.
+struct HomePageSetting {
+  std::string settingsFile;
+  std::string group;
+};
+
+// A text the engine cannot open as an address (`typed` as given, which the address bar keeps
+// showing): the page offers to search for it and, for a home page setting, says where to
+// change it.
+EnginePageText RefusedAddressPage(const std::string& typed, const HomePageSetting& homePage = {});
 // A load that failed, with the engine's reason.
 EnginePageText LoadFailedPage(const std::string& address, const std::string& reason);
 // A page whose web process ended (crashed, out of memory, ended by the system).

@@ -2,6 +2,7 @@
 
 #include <gtkmm/eventcontrollerkey.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -12,9 +13,10 @@ namespace {
 
 constexpr guint kMostMatchesCounted = 1000;
 
-std::string MatchesText(guint matches) {
-  if (matches > kMostMatchesCounted) return "More than 1000 matches";
-  return std::to_string(matches) + (matches == 1 ? " match" : " matches");
+// Where the current match stands among all of them: "3 of 42".
+std::string PositionText(guint current, guint total) {
+  return std::to_string(current) + " of " +
+         (total > kMostMatchesCounted ? "more than 1000" : std::to_string(total));
 }
 
 }  // namespace
@@ -102,22 +104,32 @@ void FindBar::Search() {
     status_.set_text("");
     return;
   }
+  // A new search starts at the first match; the count says how many there are.
+  current_ = 1;
+  total_ = 0;
   webkit_find_controller_search(finder_, text.c_str(), Options(), kMostMatchesCounted);
   webkit_find_controller_count_matches(finder_, text.c_str(), Options(), kMostMatchesCounted);
 }
 
 void FindBar::FindNext() {
   if (!webkit_find_controller_get_search_text(finder_)) return Search();
+  if (total_ > 0) current_ = current_ % total_ + 1;
   webkit_find_controller_search_next(finder_);
 }
 
 void FindBar::FindPrevious() {
   if (!webkit_find_controller_get_search_text(finder_)) return Search();
+  if (total_ > 0) current_ = current_ == 1 ? total_ : current_ - 1;
   webkit_find_controller_search_previous(finder_);
 }
 
-void FindBar::OnFound(WebKitFindController*, guint matches, gpointer self) {
-  static_cast<FindBar*>(self)->status_.set_text(MatchesText(matches));
+void FindBar::ShowPosition() {
+  if (total_ > 0) status_.set_text(PositionText(current_, total_));
+}
+
+// Moving from match to match finds one at a time; the count of them all stays.
+void FindBar::OnFound(WebKitFindController*, guint, gpointer self) {
+  static_cast<FindBar*>(self)->ShowPosition();
 }
 
 void FindBar::OnNotFound(WebKitFindController*, gpointer self) {
@@ -126,7 +138,10 @@ void FindBar::OnNotFound(WebKitFindController*, gpointer self) {
 
 void FindBar::OnCounted(WebKitFindController*, guint matches, gpointer self) {
   auto* bar = static_cast<FindBar*>(self);
-  bar->status_.set_text(matches == 0 ? "Not found" : MatchesText(matches));
+  bar->total_ = std::min(matches, kMostMatchesCounted + 1);
+  if (bar->total_ == 0) return bar->status_.set_text("Not found");
+  bar->current_ = std::min(bar->current_, bar->total_);
+  bar->ShowPosition();
 }
 
 }  // namespace tarravelle

@@ -21,7 +21,8 @@ class FindBar : public Gtk::Box {
   // Shows the bar with its text selected, ready to type.
   void Open();
   void Close();
-  // What the bar says about the last search ("3 matches", "Not found", ...).
+  // What the bar says about the last search: the current match among all ("3 of 42"), or
+  // "Not found".
   std::string Status() const { return status_.get_text(); }
   void SetText(const std::string& text) { entry_.set_text(text); }
   void FindNext();
@@ -29,6 +30,7 @@ class FindBar : public Gtk::Box {
 
  private:
   void Search();
+  void ShowPosition();
   guint32 Options() const;
   static void OnFound(WebKitFindController*, guint matches, gpointer self);
   static void OnNotFound(WebKitFindController*, gpointer self);
@@ -40,6 +42,10 @@ class FindBar : public Gtk::Box {
   Gtk::Button previous_, next_, close_;
   Gtk::CheckButton matchCase_;
   Gtk::Label status_;
+  // The current match, counted from 1, and how many there are (more than the most counted
+  // stands for "more than that"); 0 while not yet counted.
+  guint current_ = 1;
+  guint total_ = 0;
   SignalConnections signals_;
 };
 

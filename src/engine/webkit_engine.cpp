@@ -40,12 +40,12 @@ class WebKitEngine final : public BrowserEngine {
       : settings_(services.settings),
         history_(services.history),
         folderPages_(services.folderPages),
-        homePageGroup_(services.homePageGroup),
+        programFolder_(services.programFolder),
         settingsFile_(services.settingsFile),
         downloads_(services.downloadFolder, services.prompts,
                    [this](const std::string& text) { StatusTextChange.emit(text); }) {
     RegisterBuiltInScheme(WEBKIT_WEB_CONTEXT(session.NativeContext()),
-                          {services.settingsFile, services.homePageGroup});
+                          {services.settingsFile, HomePageGroup()});
     view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(),
                                          "web-context", session.NativeContext(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
@@ -73,6 +73,8 @@ class WebKitEngine final : public BrowserEngine {
         {"web-process-terminated", G_CALLBACK(OnWebProcessTerminated)},
     }};
     signals_.ConnectAll(view_, kViewSignals, this);
+    signals_.Connect(webkit_web_view_get_back_forward_list(view_), "changed",
+                     G_CALLBACK(OnHistoryChanged), this);
     // Every view of the session hears of every download; each engine takes its own views'.
     signals_.Connect(session.Native(), "download-started", G_CALLBACK(OnDownloadStarted), this);
   }
@@ -102,7 +104,13 @@ class WebKitEngine final : public BrowserEngine {
     }
     const auto fixed = FixUpAddress(address);
     if (!fixed) {
-      ShowEnginePage(RefusedAddressPage(address, settingsFile_, homePageGroup_));
+      // Only the home page setting is a matter of the settings file; other text is offered to
+      // the search service.
+      const bool homePage =
+          !programFolder_.empty() &&
+          settings_.GetSetting(programFolder_, kHomePageSection, kHomePageKey) == address;
+      ShowEnginePage(RefusedAddressPage(
+          address, homePage ? HomePageSetting{settingsFile_, HomePageGroup()} : HomePageSetting{}));
       return false;
     }
     Load([this, uri = *fixed] { webkit_web_view_load_uri(view_, uri.c_str()); });
@@ -209,6 +217,10 @@ class WebKitEngine final : public BrowserEngine {
   }
 
  private:
+  std::string HomePageGroup() const {
+    return programFolder_.empty() ? "" : programFolder_ + "\\" + kHomePageSection;
+  }
+
   // Starts a navigation, made again should a stuck page hold it up.
   void Load(std::function<void()> navigate) {
     stuck_->Expect(navigate);
@@ -239,6 +251,7 @@ class WebKitEngine final : public BrowserEngine {
   // program hears of it as one completed document, and the failure keeps the status line.
   void ShowEnginePage(EnginePageText page) {
     failure_ = page.failure;
+    shownAddress_ = page.shown;
     StatusTextChange.emit(failure_);
     errorPage_ = ErrorPage::Pending;
     // Loaded once the failed load has ended: a page shown from inside its failure is lost.
@@ -255,10 +268,11 @@ class WebKitEngine final : public BrowserEngine {
     if (event != WEBKIT_LOAD_FINISHED || errorPage_ != ErrorPage::Loading) return;
     errorPage_ = ErrorPage::None;
     loading_ = false;
+    const std::string shown = shownAddress_.empty() ? uri : shownAddress_;
     ProgressChange.emit(-1, kProgressMax);
     DownloadComplete.emit();
-    NavigateComplete2.emit(EngineFrame{}, uri);
-    DocumentComplete.emit(EngineFrame{}, uri);
+    NavigateComplete2.emit(EngineFrame{}, shown);
+    DocumentComplete.emit(EngineFrame{}, shown);
     if (!failure_.empty()) StatusTextChange.emit(failure_);
   }
 
@@ -377,6 +391,22 @@ class WebKitEngine final : public BrowserEngine {
     return static_cast<WebKitEngine*>(data)->CreatePopup(view, action);
   }
 
+  // The page history changed: Back and Forward follow what the view can do now.
+  static void OnHistoryChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
+                               gpointer data) {
+    auto* self = static_cast<WebKitEngine*>(data);
+    const bool back = webkit_web_view_can_go_back(self->view_);
+    const bool forward = webkit_web_view_can_go_forward(self->view_);
+    if (back != self->canGoBack_) {
+      self->canGoBack_ = back;
+      self->CommandStateChange.emit(EngineCommandState::NavigateBack, back);
+    }
+    if (forward != self->canGoForward_) {
+      self->canGoForward_ = forward;
+      self->CommandStateChange.emit(EngineCommandState::NavigateForward, forward);
+    }
+  }
+
   static void OnProgress(GObject*, GParamSpec*, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     if (!self->loading_) return;
@@ -411,11 +441,12 @@ class WebKitEngine final : public BrowserEngine {
   const SettingsStore& settings_;
   BrowsingHistory* history_;
   FolderPageSource* folderPages_;
-  std::string homePageGroup_;
+  std::string programFolder_;
   std::string settingsFile_;
   // The engine's own page: about to load, loading, or none.
   enum class ErrorPage { None, Pending, Loading } errorPage_ = ErrorPage::None;
-  std::string failure_;  // why the last load failed, until the next starts
+  std::string failure_;       // why the last load failed, until the next starts
+  std::string shownAddress_;  // the address the engine's page is told as, when not its own
   sigc::connection errorIdle_;
   CertificateTrust trust_;
   std::int64_t lastVisit_ = 0;
@@ -424,6 +455,8 @@ class WebKitEngine final : public BrowserEngine {
   // The empty document of Prepare is loading.
   bool preparing_ = false;
   std::int32_t lastProgress_ = -1;
+  bool canGoBack_ = false;
+  bool canGoForward_ = false;
   std::string hoverLink_;
   Gtk::Box holder_;
   WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive

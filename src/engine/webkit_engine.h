@@ -25,9 +25,10 @@ struct WebKitEngineServices {
   FolderPageSource* folderPages = nullptr;
   // Says why a page could not be saved; without it a failed save is only logged.
   Prompts* prompts = nullptr;
-  // Where the program's settings are, for the start page and the page of a refused address.
+  // Where the program's settings are, and the folder that names the group of its home page
+  // setting, for the start page and the page of a home page that cannot be opened.
   std::string settingsFile = {};
-  std::string homePageGroup = {};
+  std::string programFolder = {};
   // Where downloads are saved; empty: the person's download folder.
   std::string downloadFolder = {};
 };

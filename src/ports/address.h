@@ -1,5 +1,7 @@
 #pragma once
 
+#include <glib.h>
+
 #include <array>
 #include <cctype>
 #include <string>
@@ -39,6 +41,20 @@ inline bool BeginsWithScheme(std::string_view text) {
 // never runs from a typed or stored address.
 inline std::string NormaliseAddress(const std::string& typed) {
   return BeginsWithScheme(typed) ? typed : "http://" + typed;
+}
+
+// The search service, shared by the search bar and the engine's page for a typed text that is
+// not an address.
+inline constexpr const char* kSearchHost = "www.google.com";
+
+// "https://", the search service's host, "/search?q=" and the text percent-encoded as UTF-8.
+// Over https, so the query never crosses the network readable. Unreserved characters stay; a
+// blank becomes %20, every other byte %XX.
+inline std::string SearchAddress(const std::string& text) {
+  char* escaped = g_uri_escape_string(text.c_str(), nullptr, FALSE);
+  std::string address = std::string("https://") + kSearchHost + "/search?q=" + escaped;
+  g_free(escaped);
+  return address;
 }
 
 }  // namespace tarravelle

@@ -32,6 +32,9 @@ enum class EngineCommand : int {
 // Execution options of ExecWB.
 enum class EngineCommandOption : int { DoDefault = 0, DontPromptUser = 2 };
 
+// What CommandStateChange speaks of, in the engine's published numbering.
+enum class EngineCommandState : int { NavigateForward = 1, NavigateBack = 2 };
+
 // The frame an event speaks of. The program's handlers ignore it and read the top-level values.
 struct EngineFrame {
   bool topLevel = true;
@@ -94,6 +97,8 @@ class BrowserEngine {
   sigc::signal<void(const std::string&)> TitleChange;
   sigc::signal<void(const EngineFrame&, const std::string& url)> NavigateComplete2;
   sigc::signal<void(const EngineFrame&, const std::string& url)> DocumentComplete;
+  // Going back or forward in the page history has become possible, or impossible.
+  sigc::signal<void(EngineCommandState command, bool enable)> CommandStateChange;
   // Raised before any new window opens; the engine reads Cancel after the handlers return.
   sigc::signal<void(NewWindowRequest&)> NewWindow2;
 };

@@ -4,6 +4,11 @@
 
 namespace tarravelle {
 
+// Where a main window's home page is kept: the entry of this section and key, under the
+// application named after the program's folder.
+inline constexpr const char* kHomePageSection = "HP";
+inline constexpr const char* kHomePageKey = "HP";
+
 // The per-user settings store. An entry is addressed by application name, section and key.
 class SettingsStore {
  public:

@@ -58,6 +58,11 @@ Form1Controls::Form1Controls(Gtk::Window& window, const EngineFactory& makeEngin
       menus_[i] = std::make_unique<MenuItem>(kForm1Menus[i], *actions_);
     }
   }
+  // A menu opened from the menu bar takes the focus while it is open; the Edit commands act on
+  // the control the person left.
+  window.property_focus_widget().signal_changed().connect([this] {
+    if (auto name = ControlHolding(this->window.get_focus()); !name.empty()) lastControl_ = name;
+  });
 }
 
 Gtk::Widget& Form1Controls::ControlAt(std::size_t index) {
@@ -81,14 +86,25 @@ Gtk::Widget* Form1Controls::Control(std::string_view name) {
   return nullptr;
 }
 
-std::string_view Form1Controls::ActiveControl() {
-  Gtk::Widget* focus = window.get_focus();
-  if (!focus) return {};
+std::string_view Form1Controls::ControlHolding(Gtk::Widget* widget) {
+  if (!widget) return {};
   for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
     Gtk::Widget& control = ControlAt(i);
-    if (focus == &control || focus->is_ancestor(control)) return kForm1Controls[i].name;
+    if (widget == &control || widget->is_ancestor(control)) return kForm1Controls[i].name;
   }
   return {};
+}
+
+std::string_view Form1Controls::ActiveControl() {
+  const auto holding = ControlHolding(window.get_focus());
+  return holding.empty() ? lastControl_ : holding;
+}
+
+Gtk::Widget* Form1Controls::FocusedTextField() {
+  Gtk::Widget* focus = window.get_focus();
+  if (!focus || !GTK_IS_EDITABLE(focus->gobj())) return nullptr;
+  if (focus == &cboURL || focus->is_ancestor(cboURL)) return nullptr;
+  return focus;
 }
 
 MenuItem& Form1Controls::MenuNamed(std::string_view name) {

@@ -54,9 +54,14 @@ struct Form1Controls {
   // The control of the design with this name; null for an unknown name.
   Gtk::Widget* Control(std::string_view name);
 
-  // The name of the control that holds the keyboard focus (the focus may sit on a widget inside
-  // it, such as an entry's text or the page view's own view); empty for none.
+  // The name of the control that holds the keyboard focus or, while a menu or a pop-over holds
+  // it, the control that held it last: the control as the person left it (the focus may sit on
+  // a widget inside it, such as an entry's text or the page view's own view); empty before any
+  // control had the focus.
   std::string_view ActiveControl();
+  // The text field that holds the focus when it is neither the address bar nor the page (the
+  // search box, the find bar's text): the standard text keys are its own. Null otherwise.
+  Gtk::Widget* FocusedTextField();
 
   // The menu item of this name; a name the design lacks does not compile.
   MenuItem& Menu(MenuName name) { return *menus_[name.Index()]; }
@@ -66,7 +71,11 @@ struct Form1Controls {
   const Glib::RefPtr<Gio::SimpleActionGroup>& Actions() const { return actions_; }
 
  private:
+  // The name of the control that holds `widget`; empty for none.
+  std::string_view ControlHolding(Gtk::Widget* widget);
+
   Glib::RefPtr<Gio::SimpleActionGroup> actions_;
+  std::string_view lastControl_;
   // One item for each command of the menu tree, at the index of its first entry.
   std::array<std::unique_ptr<MenuItem>, kForm1Menus.size()> menus_;
 };

@@ -303,8 +303,9 @@ inline constexpr std::array kForm1Menus{
     design::Item("mnuEditFind", 1, "&Find (on this page)"),
     design::Item("mnuView", 0, "&View"),
     design::Item("mnuViewGoTo", 1, "G&o To"),
-    design::Item("mnuViewGoToBack", 2, "&Back"),
-    design::Item("mnuViewGoToForward", 2, "&Forward"),
+    // Greyed, as their buttons are, until the page history has somewhere to go.
+    MenuDesign{.name = "mnuViewGoToBack", .level = 2, .caption = "&Back", .enabled = false},
+    MenuDesign{.name = "mnuViewGoToForward", .level = 2, .caption = "&Forward", .enabled = false},
     design::Item("mnuViewGoToSeparator", 2, "-"),
     design::Item("mnuViewGoToHome", 2, "&HomePage"),
     design::Item("mnuViewSeparator", 1, "-"),

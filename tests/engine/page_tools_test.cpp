@@ -87,15 +87,22 @@ TEST_F(WebKitEngineTest, PasteReachesAFocusedFieldAndTheDocumentOnlyInDesignMode
   EXPECT_TRUE(TitleBecomes("changed"));
 }
 
-TEST_F(WebKitEngineTest, FindBarCountsMatchesAndSaysWhenThereAreNone) {
-  server_.AddPage("/find", "<title>Find</title><p>apple pie, Apple tart</p>");
+TEST_F(WebKitEngineTest, FindBarShowsTheCurrentMatchAmongAllAndSaysWhenThereAreNone) {
+  server_.AddPage("/find", "<title>Find</title><p>apple pie, Apple tart, apple juice</p>");
   Load(server_.Url("/find"));
   ASSERT_TRUE(engine_->OpenFind());
   auto* bar = dynamic_cast<FindBar*>(engine_->Widget().get_last_child());
   ASSERT_NE(bar, nullptr);
   EXPECT_TRUE(bar->get_visible());
   bar->SetText("apple");
-  EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "2 matches"; }, 5000));
+  EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "1 of 3"; }, 5000));
+  // Moving keeps the count and wraps at either end.
+  for (const char* expected : {"2 of 3", "3 of 3", "1 of 3"}) {
+    bar->FindNext();
+    EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == expected; }, 5000)) << expected;
+  }
+  bar->FindPrevious();
+  EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "3 of 3"; }, 5000));
   bar->SetText("pear");
   EXPECT_TRUE(test::PumpUntil([&] { return bar->Status() == "Not found"; }, 5000));
   bar->Close();

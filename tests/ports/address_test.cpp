@@ -22,5 +22,17 @@ TEST(NormaliseAddress, KeepsAnySchemeAndPrefixesEverythingElseExactlyAsTyped) {
   EXPECT_EQ(NormaliseAddress("javascript:alert(1)"), "http://javascript:alert(1)");
 }
 
+TEST(SearchAddress, EncodesTheQueryAsUtf8ForAUrlQuery) {
+  EXPECT_EQ(SearchAddress(""), "https://www.google.com/search?q=");
+  EXPECT_EQ(SearchAddress("plain-words_1.2~x"),
+            "https://www.google.com/search?q=plain-words_1.2~x");
+  EXPECT_EQ(SearchAddress(" two words "), "https://www.google.com/search?q=%20two%20words%20");
+  EXPECT_EQ(SearchAddress("AT&T"), "https://www.google.com/search?q=AT%26T");
+  EXPECT_EQ(SearchAddress("C# tips"), "https://www.google.com/search?q=C%23%20tips");
+  EXPECT_EQ(SearchAddress("1+1=2?"), "https://www.google.com/search?q=1%2B1%3D2%3F");
+  EXPECT_EQ(SearchAddress("Straße"), "https://www.google.com/search?q=Stra%C3%9Fe");
+  EXPECT_EQ(SearchAddress("a/b%c"), "https://www.google.com/search?q=a%2Fb%25c");
+}
+
 }  // namespace
 }  // namespace tarravelle
