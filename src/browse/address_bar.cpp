@@ -2,7 +2,6 @@
 
 #include <gtkmm/eventcontrollerkey.h>
 
-#include "ports/address.h"
 
 namespace tarravelle {
 namespace {
@@ -46,7 +45,9 @@ AddressBar::AddressBar(Form1Controls& form, Prompts& prompts) : form_(form), pro
 }
 
 void AddressBar::cmdGo_Click() {
-  form_.wWeb->Navigate(NormaliseAddress(form_.cboURL.get_active_text()));
+  // As typed: the engine's fix-up puts "http://" in front of an address without a scheme, and
+  // its page for a text that is no address shows the text as the person wrote it.
+  form_.wWeb->Navigate(form_.cboURL.get_active_text());
   form_.cboURL.append(form_.cboURL.get_active_text());
 }
 

@@ -198,6 +198,8 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   std::optional<std::string> LocationURL() const override {
+    // The engine's page of a text that is not an address stands for that text.
+    if (!shownAddress_.empty() && errorPage_ == ErrorPage::None) return shownAddress_;
     const char* uri = webkit_web_view_get_uri(view_);
     if (!uri) return std::nullopt;
     return std::string(uri);
@@ -296,6 +298,7 @@ class WebKitEngine final : public BrowserEngine {
     if (self->errorPage_ != ErrorPage::None) return self->EnginePageLoadChanged(event, uri);
     switch (event) {
       case WEBKIT_LOAD_STARTED:
+        self->shownAddress_.clear();
         self->loading_ = true;
         self->loadFailed_ = false;
         self->failure_.clear();
@@ -368,12 +371,27 @@ class WebKitEngine final : public BrowserEngine {
                                  WebKitPolicyDecisionType type, gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     if (type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) {
-      return self->trust_.Decide(view, decision);
+      if (self->trust_.Decide(view, decision)) return TRUE;
+      return self->RefuseRestrictedPort(decision);
     }
     if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE) return FALSE;
     auto* response = WEBKIT_RESPONSE_POLICY_DECISION(decision);
     if (webkit_response_policy_decision_is_mime_type_supported(response)) return FALSE;
     webkit_policy_decision_download(decision);
+    return TRUE;
+  }
+
+  // The engine would show an empty page for a restricted port and say nothing; its own page
+  // says why instead.
+  gboolean RefuseRestrictedPort(WebKitPolicyDecision* decision) {
+    auto* action = webkit_navigation_policy_decision_get_navigation_action(
+        WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+    const char* target = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+    const auto port = target ? RestrictedPort(target) : std::nullopt;
+    if (!port) return FALSE;
+    webkit_policy_decision_ignore(decision);
+    ShowEnginePage(LoadFailedPage(target, "web pages may not use port " + std::to_string(*port) +
+                                              ", which serves other kinds of programs"));
     return TRUE;
   }
 

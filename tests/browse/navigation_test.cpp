@@ -33,9 +33,10 @@ TEST_F(NavigationTest, GoSendsTheAddressAndListsTheTypedText) {
     Type(typed);
     form_.addressBar().cmdGo_Click();
   }
-  EXPECT_EQ(web_.calls, (std::vector<std::string>{
-                            "Navigate(http://www.example.org)", "Navigate(https://example.org)",
-                            "Navigate(http://www.example.org)", "Navigate(http://)"}));
+  // The engine's own fix-up puts "http://" in front of an address without a scheme.
+  EXPECT_EQ(web_.calls,
+            (std::vector<std::string>{"Navigate(www.example.org)", "Navigate(https://example.org)",
+                                      "Navigate(www.example.org)", "Navigate()"}));
   EXPECT_EQ(ListEntries(), (std::vector<std::string>{"www.example.org", "https://example.org",
                                                      "www.example.org", ""}));
   web_.accept = false;
@@ -100,7 +101,7 @@ TEST_F(NavigationTest, WorkOfflineWarnsOncePerKeyButNeverForEnter) {
   Type("example.org");
   test::PressEnterIn(*form_.cboURL.get_entry());
   ASSERT_TRUE(test::PumpUntil([&] { return !web_.calls.empty(); }, 3000));
-  EXPECT_EQ(web_.calls.back(), "Navigate(http://example.org)");
+  EXPECT_EQ(web_.calls.back(), "Navigate(example.org)");
   EXPECT_EQ(test_.prompts.asked.size(), 5u);
   form_.Menu("mnuFileWorkOffline").Click();
   EXPECT_FALSE(form_.Menu("mnuFileWorkOffline").Checked());

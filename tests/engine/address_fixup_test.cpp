@@ -32,5 +32,13 @@ TEST(AddressFixUp, EmptyAndMalformedAddressesAreRefused) {
   EXPECT_EQ(FixUpAddress("javascript:alert(1)"), std::nullopt);
 }
 
+TEST(AddressFixUp, RestrictedPortsAreKnownForWebAddressesOnly) {
+  EXPECT_EQ(RestrictedPort("http://127.0.0.1:25/"), 25);
+  EXPECT_EQ(RestrictedPort("https://example.org:10080/x"), 10080);
+  EXPECT_EQ(RestrictedPort("http://example.org/"), std::nullopt);  // the scheme's own port
+  EXPECT_EQ(RestrictedPort("http://example.org:8080/"), std::nullopt);
+  EXPECT_EQ(RestrictedPort("ftp://example.org:21/"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tarravelle

@@ -92,17 +92,21 @@ TEST_F(WebKitEngineTest, MalformedAddressesAreRefusedWithAPageThatSaysSoAndNothi
 }
 
 TEST_F(WebKitEngineTest, AFailedLoadShowsTheReasonOnAPageAndKeepsItOnTheStatusLine) {
-  // Nothing listens on port 2 (port 1 is one the engine refuses to use at all).
-  Load("http://127.0.0.1:2/");
-  EXPECT_TRUE(TitleBecomes("Cannot open page"));
-  EXPECT_EQ(engine_->LocationURL(), "http://127.0.0.1:2/");
-  // The failure is the status line's last word, after the document is complete.
-  const auto lastStatus = std::find_if(log_.rbegin(), log_.rend(), [](const std::string& entry) {
-    return entry.starts_with("Status ");
-  });
-  ASSERT_NE(lastStatus, log_.rend());
-  EXPECT_TRUE(lastStatus->starts_with("Status Cannot open http://127.0.0.1:2/: ")) << *lastStatus;
-  EXPECT_GT(static_cast<size_t>(log_.rend() - lastStatus), IndexOf("DocumentComplete"));
+  // Nothing listens on port 2; port 25 is one the engine refuses to let a page reach.
+  for (const std::string address : {"http://127.0.0.1:2/", "http://127.0.0.1:25/"}) {
+    SCOPED_TRACE(address);
+    log_.clear();
+    Load(address);
+    EXPECT_TRUE(TitleBecomes("Cannot open page"));
+    EXPECT_EQ(engine_->LocationURL(), address);
+    // The failure is the status line's last word, after the document is complete.
+    const auto lastStatus = std::find_if(log_.rbegin(), log_.rend(), [](const std::string& entry) {
+      return entry.starts_with("Status ");
+    });
+    ASSERT_NE(lastStatus, log_.rend());
+    EXPECT_TRUE(lastStatus->starts_with("Status Cannot open " + address + ": ")) << *lastStatus;
+    EXPECT_GT(static_cast<size_t>(log_.rend() - lastStatus), IndexOf("DocumentComplete"));
+  }
 }
 
 TEST_F(WebKitEngineTest, BackForwardAndRefreshMoveThroughTheEnginesHistory) {
