@@ -5,6 +5,7 @@
 #include <glibmm/main.h>
 #include <gtkmm/eventcontrollerkey.h>
 #include <gtkmm/gestureclick.h>
+#include <gtkmm/popover.h>
 #include <gtkmm/shortcut.h>
 #include <gtkmm/shortcutaction.h>
 #include <gtkmm/shortcutcontroller.h>
@@ -88,7 +89,10 @@ Form1::Form1(MainWindowHost& program)
       1000);
 }
 
-Form1::~Form1() { clock_.disconnect(); }
+Form1::~Form1() {
+  clock_.disconnect();
+  closeMenus_.disconnect();
+}
 
 void Form1::BuildControls() {
   formArea_.add_css_class("form-area");
@@ -189,6 +193,9 @@ void Form1::BuildMenus() {
       continue;
     }
 
+    if (design.index <= 0) {
+      MenuNamed(design.name).signal_click().connect([this](int) { CloseMenusLeftOpen(); });
+    }
     std::string detailed = "win." + std::string(design.name);
     if (design.index >= 0) detailed += "(" + std::to_string(design.index) + ")";
     auto item = Gio::MenuItem::create(label, detailed);
@@ -238,6 +245,21 @@ void Form1::ConnectHandlers() {
   add_controller(keys);
 }
 
+// GTK's nested menus can hand the focus on to the menu bar while a clicked item's menus close,
+// and the bar then opens its neighbouring menu (View > Text Size > Largest opened Edit). A
+// chosen item closes every menu of the bar once the click has been handled.
+void Form1::CloseMenusLeftOpen() {
+  closeMenus_.disconnect();
+  closeMenus_ = Glib::signal_idle().connect([this] {
+    for (auto* item = menuBar_->get_first_child(); item; item = item->get_next_sibling()) {
+      for (auto* child = item->get_first_child(); child; child = child->get_next_sibling()) {
+        if (auto* popover = dynamic_cast<Gtk::Popover*>(child)) popover->popdown();
+      }
+    }
+    return false;
+  });
+}
+
 bool Form1::MenuShortcut(const MenuDesign& design) {
   // In a text field of its own (the search box, the find bar) the standard text keys edit that
   // field; in the address bar and the page they are the Edit menu's.
@@ -266,6 +288,8 @@ bool Form1::KeepEnterInPage(guint key, guint32 time) {
 bool Form1::MoveFocusInTabOrder(bool backwards) {
   // Inside a page the engine moves among the page's own links and fields.
   if (wWeb->HasFocus() || WB1->HasFocus()) return false;
+  // Moving with the keys shows where the focus is, as the window's own Tab would.
+  set_focus_visible(true);
 
   std::vector<const ControlDesign*> order;
   for (const auto& design : Form1ControlDesigns()) {

@@ -53,6 +53,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
 
   // A menu item's shortcut key: runs the item (true), or leaves the key to the focused control.
   bool MenuShortcut(const MenuDesign& design);
+  // Closes the menu bar's menus once a chosen item has been handled.
+  void CloseMenusLeftOpen();
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
   // Enter inside a page is the page's: the engine hands back a key the page did not use, and
@@ -86,6 +88,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   Gtk::Fixed formArea_;
   Glib::RefPtr<Gio::MenuModel> menuModel_;
   sigc::connection clock_;
+  sigc::connection closeMenus_;
   std::unique_ptr<AddressBar> addressBar_;
   std::unique_ptr<StatusLine> statusLine_;
   std::unique_ptr<PopupSwitch> popupSwitch_;

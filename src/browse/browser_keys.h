@@ -29,8 +29,9 @@ inline constexpr std::array<BrowserKey, 8> kBrowserKeys{{
     {"<Alt>d", BrowserKeyAction::FocusAddress},
     {"F6", BrowserKeyAction::FocusAddress},
     {"Escape", BrowserKeyAction::StopLoading},
-    {"<Control>r", BrowserKeyAction::Refresh},
-    {"<Control><Shift>r", BrowserKeyAction::Refresh},
+    // Refresh wherever the focus is in the page view, also on the engine's own pages.
+    {"<Control>r", BrowserKeyAction::Refresh, true},
+    {"<Control><Shift>r", BrowserKeyAction::Refresh, true},
 }};
 
 // The keys of every browser on a main window, besides its menus' own. They come after the

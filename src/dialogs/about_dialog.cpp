@@ -117,6 +117,8 @@ frmTesters::frmTesters(Shell* shell, std::function<void()> closed)
   SetAccessibleLabel(Text1, "About Tarravelle");
   scroller_.set_child(Text1);
   scroller_.set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::ALWAYS);
+  // A scroll bar that is always drawn says there is more to read below.
+  scroller_.set_overlay_scrolling(false);
   Place(client_, scroller_, 360, 3480, 3975, 1335);
 
   Label2.set_name("Label2");

@@ -87,8 +87,10 @@ DownloadSaver::DownloadSaver(std::string folder, Prompts* prompts,
                              std::function<void(const std::string&)> status)
     : folder_(std::move(folder)), prompts_(prompts), status_(std::move(status)) {
   if (folder_.empty()) {
+    // The desktop's download folder, or "Downloads" in the home folder when it names none
+    // (made with the first download).
     const char* downloads = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
-    folder_ = downloads ? downloads : g_get_home_dir();
+    folder_ = downloads ? std::string(downloads) : std::string(g_get_home_dir()) + "/Downloads";
   }
 }
 

@@ -22,7 +22,7 @@ std::string UniqueDownloadPath(const std::string& folder, const std::string& nam
 // running when this goes are cancelled and their partial files removed.
 class DownloadSaver {
  public:
-  // `folder` empty: the person's download folder (the home folder without one).
+  // `folder` empty: the person's download folder (~/Downloads when the desktop names none).
   DownloadSaver(std::string folder, Prompts* prompts,
                 std::function<void(const std::string&)> status);
   ~DownloadSaver();

@@ -1,6 +1,7 @@
 #include "engine/print_preview_window.h"
 
 #include <glib/gstdio.h>
+#include <gtkmm/adjustment.h>
 
 #include <algorithm>
 
@@ -9,6 +10,9 @@
 namespace tarravelle {
 namespace {
 constexpr double kPointsToPixels = 96.0 / 72.0;
+constexpr double kMargin = 12;  // grey around the paper, each side
+constexpr double kZoomStep = 1.25;
+constexpr double kSmallest = 0.25, kLargest = 4.0;
 }  // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pdfPath)) {
@@ -19,11 +23,17 @@ PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pd
 
   previous_.set_label("Previous Page");
   next_.set_label("Next Page");
+  zoomOut_.set_label("Zoom Out");
+  zoomIn_.set_label("Zoom In");
+  fitWidth_button_.set_label("Fit Width");
   close_.set_label("Close");
   bar_.set_margin(6);
   bar_.append(previous_);
   bar_.append(next_);
   bar_.append(where_);
+  bar_.append(zoomOut_);
+  bar_.append(zoomIn_);
+  bar_.append(fitWidth_button_);
   auto* filler = Gtk::make_managed<Gtk::Box>();
   filler->set_hexpand(true);
   bar_.append(*filler);
@@ -38,7 +48,14 @@ PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pd
 
   previous_.signal_clicked().connect([this] { ShowPage(page_ - 1); });
   next_.signal_clicked().connect([this] { ShowPage(page_ + 1); });
+  zoomOut_.signal_clicked().connect([this] { ZoomOut(); });
+  zoomIn_.signal_clicked().connect([this] { ZoomIn(); });
+  fitWidth_button_.signal_clicked().connect([this] { FitWidth(); });
   close_.signal_clicked().connect([this] { hide(); });
+  // While it fits the width, the paper takes the width it is given and the scale follows.
+  paper_.signal_resize().connect([this](int, int) {
+    if (fitWidth_) Layout();
+  });
   ShowPage(0);
 }
 
@@ -60,14 +77,51 @@ void PrintPreviewWindow::ShowPage(int page) {
                       : "Page " + std::to_string(page_ + 1) + " of " + std::to_string(count));
   previous_.set_sensitive(page_ > 0);
   next_.set_sensitive(page_ + 1 < count);
-  if (count > 0) {
-    const GObjectPtr<PopplerPage> shown(poppler_document_get_page(document_.get(), page_));
-    double width = 0, height = 0;
-    poppler_page_get_size(shown.get(), &width, &height);
-    paper_.set_content_width(static_cast<int>(width * kPointsToPixels) + 24);
-    paper_.set_content_height(static_cast<int>(height * kPointsToPixels) + 24);
-  }
+  Layout();
   paper_.queue_draw();
+}
+
+std::pair<double, double> PrintPreviewWindow::PageSize() const {
+  if (PageCount() == 0) return {0, 0};
+  const GObjectPtr<PopplerPage> shown(poppler_document_get_page(document_.get(), page_));
+  double width = 0, height = 0;
+  poppler_page_get_size(shown.get(), &width, &height);
+  return {width * kPointsToPixels, height * kPointsToPixels};
+}
+
+void PrintPreviewWindow::Layout() {
+  const auto [width, height] = PageSize();
+  if (width <= 0) return;
+  if (fitWidth_) {
+    // Fitted: the paper asks for no width of its own, so it is as wide as the view.
+    const double given = scroller_.get_hadjustment()->get_page_size();
+    if (given > 2 * kMargin)
+      scale_ = std::clamp((given - 2 * kMargin) / width, kSmallest, kLargest);
+    paper_.set_content_width(1);
+  } else {
+    paper_.set_content_width(static_cast<int>(width * scale_ + 2 * kMargin));
+  }
+  paper_.set_content_height(static_cast<int>(height * scale_ + 2 * kMargin));
+  zoomOut_.set_sensitive(scale_ > kSmallest);
+  zoomIn_.set_sensitive(scale_ < kLargest);
+  paper_.queue_draw();
+}
+
+void PrintPreviewWindow::ZoomIn() {
+  fitWidth_ = false;
+  scale_ = std::min(scale_ * kZoomStep, kLargest);
+  Layout();
+}
+
+void PrintPreviewWindow::ZoomOut() {
+  fitWidth_ = false;
+  scale_ = std::max(scale_ / kZoomStep, kSmallest);
+  Layout();
+}
+
+void PrintPreviewWindow::FitWidth() {
+  fitWidth_ = true;
+  Layout();
 }
 
 void PrintPreviewWindow::Draw(const Cairo::RefPtr<Cairo::Context>& cairo, int, int) {
@@ -77,8 +131,8 @@ void PrintPreviewWindow::Draw(const Cairo::RefPtr<Cairo::Context>& cairo, int, i
   const GObjectPtr<PopplerPage> page(poppler_document_get_page(document_.get(), page_));
   double width = 0, height = 0;
   poppler_page_get_size(page.get(), &width, &height);
-  cairo->translate(12, 12);
-  cairo->scale(kPointsToPixels, kPointsToPixels);
+  cairo->translate(kMargin, kMargin);
+  cairo->scale(kPointsToPixels * scale_, kPointsToPixels * scale_);
   cairo->rectangle(0, 0, width, height);
   cairo->set_source_rgb(1, 1, 1);
   cairo->fill();

@@ -15,8 +15,9 @@
 namespace tarravelle {
 
 // The engine's print preview: the pages of a printed PDF, one at a time, with Previous and
-// Next. The PDF is a temporary file of the preview's own, alone in its folder; both are removed
-// when the window goes.
+// Next. A page opens with its whole width in view; Zoom In and Zoom Out enlarge and shrink it,
+// and Fit Width goes back. The PDF is a temporary file of the preview's own, alone in its folder;
+// both are removed when the window goes.
 class PrintPreviewWindow : public Gtk::Window {
  public:
   explicit PrintPreviewWindow(std::string pdfPath);
@@ -25,16 +26,28 @@ class PrintPreviewWindow : public Gtk::Window {
   int PageCount() const;
   int CurrentPage() const { return page_; }
   void ShowPage(int page);
+  // The scale of the page on screen, 1 for its printed size; steps of a quarter.
+  double Scale() const { return scale_; }
+  bool FitsWidth() const { return fitWidth_; }
+  void ZoomIn();
+  void ZoomOut();
+  void FitWidth();
 
  private:
   void Draw(const Cairo::RefPtr<Cairo::Context>& cairo, int width, int height);
+  // The shown page's printed size in pixels; zero without one.
+  std::pair<double, double> PageSize() const;
+  // Sizes the paper for the scale, or the scale for the width it is given when fitting it.
+  void Layout();
 
   std::string path_;
   GObjectPtr<PopplerDocument> document_;
   int page_ = 0;
+  double scale_ = 1.0;
+  bool fitWidth_ = true;
   Gtk::Box box_{Gtk::Orientation::VERTICAL, 0};
   Gtk::Box bar_{Gtk::Orientation::HORIZONTAL, 6};
-  Gtk::Button previous_, next_, close_;
+  Gtk::Button previous_, next_, zoomOut_, zoomIn_, fitWidth_button_, close_;
   Gtk::Label where_;
   Gtk::ScrolledWindow scroller_;
   Gtk::DrawingArea paper_;

@@ -1,11 +1,14 @@
 #include "page/document_commands.h"
 
-#include <glibmm/main.h>
+#include <gtkmm/shortcutcontroller.h>
+
+#include <algorithm>
 
 namespace tarravelle {
 namespace {
 constexpr int kLargestTextSize = 4;
-}
+constexpr int kMediumTextSize = 2;
+}  // namespace
 
 int TextSizeLevel(int itemIndex) { return kLargestTextSize - itemIndex; }
 
@@ -23,6 +26,28 @@ DocumentCommands::DocumentCommands(Form1Controls& form) : form_(form) {
   form.Menu("mnuViewTextSizeFont").signal_click().connect([this](int index) {
     mnuViewTextSizeFont_Click(index);
   });
+
+  // The text size keys of every browser, taken before the page has them.
+  const std::pair<const char*, int> keys[] = {
+      {"<Control>plus", 1},   {"<Control>equal", 1},        {"<Control>KP_Add", 1},
+      {"<Control>minus", -1}, {"<Control>KP_Subtract", -1}, {"<Control>0", 0},
+      {"<Control>KP_0", 0},
+  };
+  auto controller = Gtk::ShortcutController::create();
+  controller->set_propagation_phase(Gtk::PropagationPhase::CAPTURE);
+  for (const auto& [trigger, steps] : keys) {
+    controller->add_shortcut(Gtk::Shortcut::create(
+        Gtk::ShortcutTrigger::parse_string(trigger),
+        Gtk::CallbackAction::create([this, steps](Gtk::Widget&, const Glib::VariantBase&) {
+          if (steps == 0) {
+            ResetTextSize();
+          } else {
+            StepTextSize(steps);
+          }
+          return true;
+        })));
+  }
+  form.window.add_controller(controller);
 }
 
 void DocumentCommands::mnuFileEdit_Click() { form_.wWeb->SetDocumentDesignMode("On"); }
@@ -52,13 +77,17 @@ void DocumentCommands::mnuProperties_Click() {
 }
 
 void DocumentCommands::mnuViewTextSizeFont_Click(int index) {
-  form_.wWeb->ExecWB(EngineCommand::Zoom, EngineCommandOption::DontPromptUser,
-                     TextSizeLevel(index));
-  // The page redraws at its new size before the handler returns; a bounded pass keeps a busy
-  // page from holding the handler.
-  auto context = Glib::MainContext::get_default();
-  for (int pass = 0; pass < 100 && context->iteration(false); ++pass) {
-  }
+  level_ = TextSizeLevel(index);
+  form_.wWeb->ExecWB(EngineCommand::Zoom, EngineCommandOption::DontPromptUser, level_);
+}
+
+void DocumentCommands::StepTextSize(int steps) {
+  const int level = std::clamp(level_ + steps, 0, kLargestTextSize);
+  if (level != level_) mnuViewTextSizeFont_Click(kLargestTextSize - level);
+}
+
+void DocumentCommands::ResetTextSize() {
+  mnuViewTextSizeFont_Click(kLargestTextSize - kMediumTextSize);
 }
 
 }  // namespace tarravelle

@@ -25,9 +25,13 @@ class DocumentCommands : public sigc::trackable {
   void mnuFileSaveAs_Click();
   void mnuProperties_Click();
   void mnuViewTextSizeFont_Click(int index);
+  // Ctrl+plus, Ctrl+minus and Ctrl+0: one text size larger, one smaller, and back to Medium.
+  void StepTextSize(int steps);
+  void ResetTextSize();
 
  private:
   Form1Controls& form_;
+  int level_ = 2;  // the text size chosen last, Medium until one is
 };
 
 }  // namespace tarravelle

@@ -127,6 +127,18 @@ TEST_F(WebKitEngineTest, PrintPreviewShowsThePrintedPagesAndPropertiesThePage) {
   PrintPreviewWindow* preview = nullptr;
   ASSERT_TRUE(test::PumpUntil([&] { return (preview = OpenWindow<PrintPreviewWindow>()); }));
   EXPECT_GE(preview->PageCount(), 1);
+  // The whole width of the page is in view (an A4 or Letter page at its printed size is wider
+  // than the window), and the zoom leaves fitting until Fit Width.
+  ASSERT_TRUE(test::PumpUntil([&] { return preview->Scale() < 1.0; }));
+  const double fitted = preview->Scale();
+  preview->ZoomIn();
+  EXPECT_FALSE(preview->FitsWidth());
+  EXPECT_NEAR(preview->Scale(), fitted * 1.25, 1e-9);
+  preview->ZoomOut();
+  preview->ZoomOut();
+  EXPECT_NEAR(preview->Scale(), fitted / 1.25, 1e-9);
+  preview->FitWidth();
+  EXPECT_NEAR(preview->Scale(), fitted, 1e-9);
   preview->hide();
 
   ASSERT_TRUE(engine_->ExecWB(EngineCommand::Properties, EngineCommandOption::DoDefault));

@@ -43,6 +43,17 @@ TEST(DocumentCommands, EachTextSizeItemSelectsTheSizeItsCaptionNames) {
   // Largest, Larger, Medium, Smaller, Smallest: the engine's levels run from 0, the smallest.
   EXPECT_EQ(web.calls, (Calls{"ExecWB(19,2,4)", "ExecWB(19,2,3)", "ExecWB(19,2,2)",
                               "ExecWB(19,2,1)", "ExecWB(19,2,0)"}));
+  // The keys step from the size chosen last, stop at either end, and go back to Medium.
+  web.calls.clear();
+  auto& commands = form.documentCommands();
+  commands.StepTextSize(-1);  // already the smallest
+  commands.StepTextSize(1);
+  commands.StepTextSize(1);
+  commands.ResetTextSize();
+  for (int i = 0; i < 4; ++i) commands.StepTextSize(1);
+  commands.StepTextSize(1);  // already the largest
+  EXPECT_EQ(web.calls, (Calls{"ExecWB(19,2,1)", "ExecWB(19,2,2)", "ExecWB(19,2,2)",
+                              "ExecWB(19,2,3)", "ExecWB(19,2,4)"}));
 }
 
 }  // namespace
