@@ -23,14 +23,19 @@ inline void SetAccessibleLabel(Gtk::Widget& widget, const std::string& label) {
 
 // A button's caption with its access key marked by "_" ("_Close"); it is read without the mark.
 inline void SetButtonCaption(Gtk::Button& button, const std::string& caption) {
-  button.set_label(caption);
-  button.set_use_underline(true);
+  // A label of the button's own, rather than the button's label text: GTK reads a button by its
+  // label text and its content together ("_Close Close"), and by its content alone here.
+  auto* label = Gtk::make_managed<Gtk::Label>(caption, true);
+  label->set_mnemonic_widget(button);
+  button.set_child(*label);
   std::string read;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == '_' && i + 1 < caption.size()) ++i;  // "__" reads as one "_"
     read += caption[i];
   }
-  SetAccessibleLabel(button, read);
+  // The program's own copy of the name it is read by.
+  g_object_set_data_full(G_OBJECT(button.gobj()), kAccessibleLabelKey, g_strdup(read.c_str()),
+                         g_free);
 }
 
 // The name a widget is read by: the one given to it, or else the text it shows (a label's text,

@@ -1,0 +1,171 @@
+"""Tarravelle as a person uses it: the built program on a virtual display, found through the
+accessibility bus (dogtail), and driven with real mouse clicks and key presses (xdotool)."""
+import http.server
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+import urllib.parse
+
+from dogtail.config import config
+
+config.checkForA11y = False  # the session's accessibility bus is up; no desktop setting says so
+config.logDebugToFile = False
+from dogtail import tree  # noqa: E402  (after the configuration above)
+
+# The pages of the tests' own web server on the loopback address.
+PAGES = {
+    "/": "<title>Home</title><p>apple banana apple cherry apple</p>"
+         "<a href='/next' style='display:block;font-size:60px'>Next page</a>",
+    "/next": "<title>Next</title><p>The next page</p>",
+    "/form": "<title>Form</title><form action='/sent'>"
+             "<input name='q' autofocus style='font-size:40px'></form>",
+    "/undo": "<title>v:</title><input autofocus style='font-size:40px' "
+             "oninput=\"document.title='v:'+this.value\">",
+}
+
+
+class Pages(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        url = urllib.parse.urlsplit(self.path)
+        if url.path == "/sent":
+            query = urllib.parse.parse_qs(url.query).get("q", [""])[0]
+            body = "<title>Sent %s</title>" % query
+        else:
+            body = PAGES.get(url.path)
+        if body is None:
+            self.send_error(404)
+            return
+        data = body.encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+
+    def log_message(self, *args):
+        pass
+
+
+def wait_for(condition, seconds=10, what="the condition"):
+    """Polls `condition` until it gives something true, and gives that."""
+    deadline = time.monotonic() + seconds
+    while True:
+        try:
+            value = condition()
+        except Exception:  # a node that went away while it was read
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for %s" % what)
+        time.sleep(0.1)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+class Person(unittest.TestCase):
+    """Starts the program with a home page of the tests' server, in a home of its own, and
+    offers what a person does: click, type, press keys, choose menu items."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Pages)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.base = "http://127.0.0.1:%d" % cls.server.server_address[1]
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.shutdown()
+        cls.server.server_close()
+
+    def setUp(self):
+        self.home = tempfile.mkdtemp(prefix="tarravelle-e2e-")
+        self.addCleanup(shutil.rmtree, self.home, True)
+        # A copy of the program in a folder of its own: its favourites file goes there.
+        folder = os.path.join(self.home, "program")
+        os.makedirs(folder)
+        program = shutil.copy(os.environ["TARRAVELLE_PROGRAM"], folder)
+        os.makedirs(os.path.join(self.home, "config", "tarravelle"))
+        with open(os.path.join(self.home, "config", "tarravelle", "settings.ini"), "w") as f:
+            f.write("[%s\\HP]\nHP=%s/\n" % (folder, self.base))
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
+                   XDG_DATA_HOME=os.path.join(self.home, "data"),
+                   XDG_CACHE_HOME=os.path.join(self.home, "cache"))
+        self.program = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.addCleanup(self.program.wait, 10)
+        self.addCleanup(self.program.kill)
+        self.app = wait_for(lambda: tree.root.application("tarravelle"), 20, "the program")
+        self.window = wait_for(lambda: self.frame("Home"), 30, "the home page")
+        self.folder = folder
+
+    # What the person sees.
+    def frame(self, title):
+        """The shown main window whose caption begins with the page's title."""
+        for child in self.app.children:
+            if child.roleName == "frame" and child.name.startswith(title) and child.showing:
+                return child
+        return None
+
+    def node(self, role, name, within=None):
+        return wait_for(lambda: (within or self.window).findChild(
+            lambda n: n.roleName == role and n.name == name, retry=False, requireResult=False),
+            5, "%s %r" % (role, name))
+
+    @staticmethod
+    def text(node):
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+
+    def address(self):
+        return self.text(self.node("text", "Address"))
+
+    def wait_title(self, title):
+        self.window = wait_for(lambda: self.frame(title), 15, "the page titled %r" % title)
+
+    # What the person does.
+    def load(self, path):
+        """Types the address of one of the server's pages into the address bar, with Enter."""
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a")
+        self.type(self.base + path)
+        self.keys("Return")
+        self.wait_title(PAGES[path].split("<title>")[1].split("</title>")[0])
+
+    def click_page(self, x, y):
+        """A click at a place of the page, from its top left corner."""
+        left, top = self.node("filler", "WebKitWebView").position
+        xdotool("mousemove", str(left + x), str(top + y), "click", "1")
+        time.sleep(0.3)
+
+    def click(self, node):
+        x, y = node.position
+        width, height = node.size
+        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+        time.sleep(0.3)
+
+    def keys(self, *keys):
+        xdotool("key", "--delay", "60", *keys)
+        time.sleep(0.3)
+
+    def type(self, text):
+        xdotool("type", "--delay", "30", text)
+        time.sleep(0.3)
+
+    def choose(self, menu, item):
+        """Opens a menu of the menu bar with a click on its title and walks to the item with the
+        keys: the items of an open menu report places within their pop-over, not the screen's.
+        An opened menu has the focus on its first item; greyed items take none."""
+        title = self.node("menu item", menu)
+        self.click(title)
+        items = wait_for(lambda: [n for n in title.findChildren(
+            lambda n: n.roleName == "menu item") if n.sensitive], 5, "the %s menu" % menu)
+        names = [n.name for n in items]
+        self.assertIn(item, names)
+        self.keys(*(["Down"] * names.index(item)), "Return")

@@ -1,0 +1,122 @@
+"""The paths a person takes every day, each from a fresh start of the program."""
+import os
+
+from person import Person, wait_for
+
+
+class EditMenu(Person):
+    def selection(self, node):
+        text = node.queryText()
+        return [text.getSelection(i) for i in range(text.getNSelections())]
+
+    def test_on_the_address_bar(self):
+        bar = self.node("text", "Address")
+        self.click(bar)
+        self.choose("Edit", "Select All")
+        self.assertEqual(self.selection(bar), [(0, len(self.base + "/"))])
+        self.choose("Edit", "Select None")
+        self.assertEqual(self.selection(bar), [])
+        # The page's text, copied from the page, pasted over the address bar's.
+        self.click(self.node("filler", "WebKitWebView"))
+        self.choose("Edit", "Select All")
+        self.choose("Edit", "Copy")
+        self.click(bar)
+        self.choose("Edit", "Select All")
+        self.choose("Edit", "Paste")
+        wait_for(lambda: self.address().startswith("apple banana"), 5, "the pasted text")
+
+    def test_on_the_page(self):
+        self.load("/undo")
+        self.click_page(60, 30)  # the page's text field
+        self.type("xyz")
+        self.wait_title("v:xyz")
+        for item, title in [("Select All", "v:xyz"), ("Cut", "v:"), ("Paste", "v:xyz"),
+                            ("Undo", "v:")]:
+            with self.subTest(item):
+                self.choose("Edit", item)
+                self.wait_title(title)
+
+
+class Enter(Person):
+    def test_in_the_address_bar_the_search_box_and_a_form(self):
+        self.load("/next")
+        self.assertEqual(self.address(), self.base + "/next")
+
+        self.click(self.node("text", "Search"))
+        self.type("two words")
+        self.keys("Return")
+        wait_for(lambda: self.address().startswith(
+            "https://www.google.com/search?q=two%20words"), 15, "the search")
+
+        self.load("/form")
+        self.click_page(60, 30)
+        self.type("hello")
+        self.keys("Return")
+        self.wait_title("Sent hello")
+
+    def test_a_phrase_that_is_no_address_stays_typed_and_offers_a_search(self):
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a")
+        self.type("two words")
+        self.keys("Return")
+        self.wait_title("Not an address")
+        self.assertEqual(self.address(), "two words")
+
+
+class BackAndForward(Person):
+    def test_follow_the_page_history(self):
+        back, forward = self.node("push button", "Back"), self.node("push button", "Forward")
+        self.assertEqual((back.sensitive, forward.sensitive), (False, False))
+        self.click_page(100, 90)  # the link to the next page
+        self.wait_title("Next")
+        wait_for(lambda: back.sensitive, 5, "Back")
+        self.assertFalse(forward.sensitive)
+        self.click(back)
+        self.wait_title("Home")
+        wait_for(lambda: forward.sensitive and not back.sensitive, 5, "Forward alone")
+        self.keys("alt+Right")
+        self.wait_title("Next")
+        wait_for(lambda: back.sensitive and not forward.sensitive, 5, "Back alone")
+
+
+class FindBar(Person):
+    def test_counts_and_moves_among_the_matches(self):
+        self.click_page(400, 300)
+        self.keys("ctrl+f")
+        self.type("apple")
+        for keys, position in [((), "1 of 3"), (("Return",), "2 of 3"),
+                               (("shift+Return",), "1 of 3"),
+                               # The field's own keys: Ctrl+A selects its text to type over.
+                               (("ctrl+a",), "1 of 3")]:
+            with self.subTest(position=position, keys=keys):
+                if keys:
+                    self.keys(*keys)
+                self.node("label", position, within=self.app)
+        self.type("cherry")
+        self.node("label", "1 of 1", within=self.app)
+
+
+class Windows(Person):
+    def show_favourites(self):
+        self.choose("Favorites", "Show Favorites")
+        return wait_for(lambda: [c for c in self.app.children
+                                 if c.name == "Favorites"], 10, "the dialog")[0]
+
+    def test_new_window(self):
+        self.keys("ctrl+n")
+        wait_for(lambda: len([c for c in self.app.children if c.roleName == "frame" and
+                              c.name.startswith("Home")]) == 2, 15, "a second window")
+
+    def test_favourites_dialog_adds_goes_and_closes(self):
+        self.choose("Favorites", "Add to Favorites")
+        self.load("/next")
+        dialog = self.show_favourites()
+        self.click(self.node("label", self.base + "/", within=dialog))
+        self.click(self.node("push button", "Go to Url", within=dialog))
+        self.wait_title("Home")
+        dialog = self.show_favourites()
+        self.click(self.node("push button", "Close", within=dialog))  # named once, as it reads
+        saved = os.path.join(self.folder, "fav.Dat")
+        wait_for(lambda: os.path.exists(saved), 5, "fav.Dat")
+        with open(saved, "rb") as f:
+            self.assertEqual(f.read(), (self.base + "/\r\n").encode())
