@@ -1,6 +1,5 @@
 #include "favorites/fav_dialog.h"
 
-
 #include <vector>
 
 #include "ui/accessible_label.h"
@@ -82,16 +81,39 @@ void frmFav::Form_Load() {
   }
 }
 
+namespace {
+
+// An item as its row shows it: a very long one (a line of megabytes in a damaged file) is cut,
+// at a character's start, so the dialog opens at once; the item itself stays whole.
+constexpr std::size_t kLongestShown = 2000;
+
+std::string Shown(const std::string& item) {
+  if (item.size() <= kLongestShown) return item;
+  const char* end = g_utf8_find_prev_char(item.data(), item.data() + kLongestShown + 1);
+  return std::string(item.data(), end ? end : item.data() + kLongestShown) + "\u2026";
+}
+
+}  // namespace
+
 void frmFav::ShowItems() {
+  std::vector<std::string> shown;
+  shown.reserve(Items().size());
   std::vector<const char*> texts;
   texts.reserve(Items().size() + 1);
-  for (const auto& item : Items()) texts.push_back(item.c_str());
+  for (const auto& item : Items()) {
+    if (item.size() > kLongestShown) {
+      texts.push_back(shown.emplace_back(Shown(item)).c_str());
+    } else {
+      texts.push_back(item.c_str());
+    }
+  }
   texts.push_back(nullptr);
   gtk_string_list_splice(rows_->gobj(), 0, rows_->get_n_items(), texts.data());
 }
 
 void frmFav::ShowAdded(std::size_t index) {
-  const char* text[] = {Items()[index].c_str(), nullptr};
+  const std::string shown = Shown(Items()[index]);
+  const char* text[] = {shown.c_str(), nullptr};
   gtk_string_list_splice(rows_->gobj(), static_cast<guint>(index), 0, text);
 }
 

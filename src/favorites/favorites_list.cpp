@@ -27,8 +27,14 @@ std::string FavoritesFilePath(const std::string& programFolder, const std::strin
 
 void FavoritesList::Load() {
   items_.clear();
+  read_.clear();
   std::string why;
-  if (!LoadListFromFile(items_, path_, true, &why) && !why.empty()) {
+  ListLines lines;
+  if (LoadListLines(lines, path_, &why)) {
+    items_ = std::move(lines.text);
+    read_.assign(std::make_move_iterator(lines.bytes.begin()),
+                 std::make_move_iterator(lines.bytes.end()));
+  } else if (!why.empty()) {
     // Once unreadable, the file stays untouched for the rest of the run.
     unreadable_ = why;
   }
@@ -38,12 +44,14 @@ void FavoritesList::Load() {
 
 void FavoritesList::Unload() {
   items_.clear();
+  read_.clear();
   dirty_ = false;
   Reset.emit();
 }
 
 void FavoritesList::Add(const std::string& item) {
   items_.push_back(item);
+  read_.emplace_back();
   dirty_ = true;
   Added.emit(items_.size() - 1);
 }
@@ -51,6 +59,7 @@ void FavoritesList::Add(const std::string& item) {
 bool FavoritesList::Remove(std::size_t index) {
   if (index >= items_.size()) return false;
   items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+  read_.erase(read_.begin() + static_cast<std::ptrdiff_t>(index));
   dirty_ = true;
   Removed.emit(index);
   return true;
@@ -61,7 +70,8 @@ std::optional<std::string> FavoritesList::Save() {
   const std::string target = SavePath();
   const std::string folder = Glib::path_get_dirname(target);
   if (!items_.empty()) g_mkdir_with_parents(folder.c_str(), 0700);
-  auto reason = SaveListToFile(items_, target);
+  // The items read from the file go back with the bytes they were read with.
+  auto reason = SaveListLines(items_, read_, target);
   if (!reason) dirty_ = false;
   return reason;
 }

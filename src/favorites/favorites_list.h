@@ -56,6 +56,8 @@ class FavoritesList {
   std::string path_;
   std::string unreadable_;
   std::vector<std::string> items_;
+  // For each item, the bytes it was read with from the file; none for an item added.
+  std::vector<std::optional<std::string>> read_;
   bool dirty_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <iterator>
 
 #include "ports/gobject_ptr.h"
 
@@ -89,35 +90,60 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::string&
   return content;
 }
 
-std::string DecodeLine(std::string line) {
-  std::erase(line, '\0');
+std::string DecodeLine(const std::string& line) {
   if (g_utf8_validate(line.data(), static_cast<gssize>(line.size()), nullptr)) return line;
   return Windows1252ToUtf8(line);
 }
 
+// A list is text: no NUL byte, and hardly any control characters besides tab and the line ends
+// (nor the bytes that no code page of ours defines). A binary file read as a list would be
+// written back as garbage.
+bool IsText(const std::string& content) {
+  std::size_t controls = 0;
+  for (const unsigned char byte : content) {
+    if (byte == 0) return false;
+    const bool control = (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') ||
+                         byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
+                         byte == 0x90 || byte == 0x9D;
+    if (control) ++controls;
+  }
+  return controls * 100 <= content.size();  // at most one byte in a hundred
+}
+
 }  // namespace
 
-bool LoadListFromFile(std::vector<std::string>& list, const std::string& path, bool clearFirst,
-                      std::string* why) {
+bool LoadListLines(ListLines& lines, const std::string& path, std::string* why) {
   std::string reason;
-  const auto content = ReadRegularFile(path, reason);
+  auto content = ReadRegularFile(path, reason);
+  if (content && !IsText(*content)) {
+    reason = "it is not a text file";
+    content.reset();
+  }
   if (why) *why = reason;
   if (!content) return false;
 
-  if (clearFirst) list.clear();
   size_t start = 0;
   while (start < content->size()) {
-    const size_t end = content->find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      list.push_back(DecodeLine(content->substr(start)));
-      break;
-    }
-    list.push_back(DecodeLine(content->substr(start, end - start)));
+    const size_t end = std::min(content->find_first_of("\r\n", start), content->size());
+    std::string bytes = content->substr(start, end - start);
+    lines.text.push_back(DecodeLine(bytes));
+    lines.bytes.push_back(std::move(bytes));
+    if (end == content->size()) break;
     start =
         end + (((*content)[end] == '\r' && end + 1 < content->size() && (*content)[end + 1] == '\n')
                    ? 2
                    : 1);
   }
+  return true;
+}
+
+bool LoadListFromFile(std::vector<std::string>& list, const std::string& path, bool clearFirst,
+                      std::string* why) {
+  ListLines lines;
+  if (!LoadListLines(lines, path, why)) return false;
+  if (clearFirst) list.clear();
+  list.insert(list.end(), std::make_move_iterator(lines.text.begin()),
+              std::make_move_iterator(lines.text.end()));
   return true;
 }
 
@@ -139,12 +165,17 @@ std::string FollowLinks(const std::string& path) {
   return target;
 }
 
-// GLib's temporary files for `path` are `path` and six letters or digits; a save that was
-// interrupted leaves one behind.
+// The prefix of this program's temporary files for `path`: hidden, and saying whose they are
+// (".fav.Dat.tarravelle-save-" and six letters or digits), a name no person would choose.
+std::string TemporaryPrefix(const std::string& path) {
+  const GCharPtr base(g_path_get_basename(path.c_str()));
+  return "." + std::string(base.get()) + kTemporaryMark;
+}
+
+// A save that was interrupted leaves its temporary file behind; only those are removed.
 void RemoveStaleTemporaries(const std::string& path) {
   const GCharPtr folder(g_path_get_dirname(path.c_str()));
-  const GCharPtr base(g_path_get_basename(path.c_str()));
-  const std::string prefix = std::string(base.get()) + ".";
+  const std::string prefix = TemporaryPrefix(path);
   GDir* dir = g_dir_open(folder.get(), 0, nullptr);
   if (!dir) return;
   while (const char* name = g_dir_read_name(dir)) {
@@ -159,27 +190,65 @@ void RemoveStaleTemporaries(const std::string& path) {
   g_dir_close(dir);
 }
 
+bool WriteAll(int fd, const std::string& content) {
+  for (size_t done = 0; done < content.size();) {
+    const ssize_t wrote = write(fd, content.data() + done, content.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    done += static_cast<size_t>(wrote);
+  }
+  return true;
+}
+
+// Replaces `target` whole: a temporary file beside it, written, flushed and given the mode, is
+// renamed over it, and the folder is flushed, so a crash leaves the old file or the new one.
+std::optional<std::string> ReplaceFile(const std::string& target, const std::string& content,
+                                       int mode) {
+  const GCharPtr folder(g_path_get_dirname(target.c_str()));
+  std::string temporary = std::string(folder.get()) + "/" + TemporaryPrefix(target) + "XXXXXX";
+  const int fd = g_mkstemp_full(temporary.data(), O_WRONLY | O_CLOEXEC, mode);
+  if (fd < 0) return std::string(g_strerror(errno));
+  const bool written =
+      WriteAll(fd, content) && fchmod(fd, static_cast<mode_t>(mode)) == 0 && fsync(fd) == 0;
+  const int writeError = errno;
+  if (close(fd) != 0 || !written) {
+    g_unlink(temporary.c_str());
+    return std::string(g_strerror(written ? errno : writeError));
+  }
+  if (g_rename(temporary.c_str(), target.c_str()) != 0) {
+    const int renameError = errno;
+    g_unlink(temporary.c_str());
+    return std::string(g_strerror(renameError));
+  }
+  if (const int dir = g_open(folder.get(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); dir >= 0) {
+    fsync(dir);
+    close(dir);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<std::string> SaveListToFile(const std::vector<std::string>& list,
-                                          const std::string& path) {
+std::optional<std::string> SaveListLines(const std::vector<std::string>& text,
+                                         const std::vector<std::optional<std::string>>& bytes,
+                                         const std::string& path) {
   const std::string target = FollowLinks(path);
-  if (list.empty() && !g_file_test(target.c_str(), G_FILE_TEST_EXISTS)) return std::nullopt;
+  if (text.empty() && !g_file_test(target.c_str(), G_FILE_TEST_EXISTS)) return std::nullopt;
   std::string content;
-  for (const auto& item : list) content += item + "\r\n";
+  for (size_t i = 0; i < text.size(); ++i) {
+    content += i < bytes.size() && bytes[i] ? *bytes[i] : text[i];
+    content += "\r\n";
+  }
   GStatBuf info;
   const int mode =
       g_stat(target.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : 0644;
   RemoveStaleTemporaries(target);
-  GError* failure = nullptr;
-  const gboolean written =
-      g_file_set_contents_full(target.c_str(), content.data(), static_cast<gssize>(content.size()),
-                               static_cast<GFileSetContentsFlags>(G_FILE_SET_CONTENTS_CONSISTENT |
-                                                                  G_FILE_SET_CONTENTS_DURABLE),
-                               mode, &failure);
-  const GErrorPtr error(failure);
-  if (written) return std::nullopt;
-  return std::string(error->message);
+  return ReplaceFile(target, content, mode);
+}
+
+std::optional<std::string> SaveListToFile(const std::vector<std::string>& list,
+                                          const std::string& path) {
+  return SaveListLines(list, {}, path);
 }
 
 }  // namespace tarravelle

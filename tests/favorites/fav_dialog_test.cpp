@@ -202,26 +202,61 @@ TEST_F(FavoritesTest, EndingWithoutChangesLeavesTheFileAlone) {
 }
 
 TEST_F(FavoritesTest, AFileThatCannotBeReadIsNeverWrittenOverAndTheListGoesBesideIt) {
-  // A folder, and a pipe that would never end, where fav.Dat should be.
-  for (const bool pipe : {false, true}) {
-    SCOPED_TRACE(pipe ? "a pipe" : "a folder");
+  // A folder, a pipe that would never end, and a file that is not text, where fav.Dat should be.
+  const std::string binary(
+      "\x7f"
+      "ELF\x02\x01\x01\0\0\0",
+      10);
+  for (const std::string kind : {"folder", "pipe", "binary"}) {
+    SCOPED_TRACE(kind);
     g_remove(FavPath().c_str());
     g_remove((FavPath() + ".new").c_str());
-    ASSERT_EQ(pipe ? mkfifo(FavPath().c_str(), 0600) : g_mkdir(FavPath().c_str(), 0700), 0);
+    if (kind == "binary") WriteFav(binary);
+    if (kind == "pipe") {
+      ASSERT_EQ(mkfifo(FavPath().c_str(), 0600), 0);
+    } else if (kind == "folder") {
+      ASSERT_EQ(g_mkdir(FavPath().c_str(), 0700), 0);
+    }
     test_.prompts.asked.clear();
     frmFav& dialog = Show();
     ASSERT_EQ(test_.prompts.asked.size(), 1u);
     EXPECT_NE(test_.prompts.asked[0].text.find(FavPath()), std::string::npos);
-    EXPECT_NE(test_.prompts.asked[0].text.find(pipe ? "not a regular file" : "not a regular"),
+    EXPECT_NE(test_.prompts.asked[0].text.find(kind == "binary" ? "not a text file"
+                                                                : "not a regular file"),
               std::string::npos);
+    EXPECT_TRUE(dialog.Items().empty());
     Add("kept.example");
     dialog.cmdClose_Click();
     EXPECT_EQ(test_.program().FavoritesDialog(), nullptr);
-    EXPECT_TRUE(g_file_test(FavPath().c_str(), pipe ? G_FILE_TEST_EXISTS : G_FILE_TEST_IS_DIR));
+    if (kind == "binary") {
+      EXPECT_EQ(ReadFav(), binary);
+    }
+    EXPECT_TRUE(
+        g_file_test(FavPath().c_str(), kind == "folder" ? G_FILE_TEST_IS_DIR : G_FILE_TEST_EXISTS));
     std::ifstream beside(FavPath() + ".new", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), {}), "kept.example\r\n");
     test::PumpFor(20);
   }
+}
+
+TEST_F(FavoritesTest, AVeryLongLineIsShownCutAndKeptWhole) {
+  const std::string longest = "http://long.example/" + std::string(10 * 1024 * 1024, 'x');
+  WriteFav("short.example\r\n" + longest + "\r\n");
+  frmFav& dialog = Show();
+  auto row = [&](guint index) {
+    auto* item = static_cast<GtkStringObject*>(
+        g_list_model_get_item(G_LIST_MODEL(dialog.List1.get_model()->gobj()), index));
+    std::string text = gtk_string_object_get_string(item);
+    g_object_unref(item);
+    return text;
+  };
+  EXPECT_EQ(row(0), "short.example");
+  EXPECT_LT(row(1).size(), 2100u);
+  EXPECT_TRUE(row(1).starts_with("http://long.example/xxx"));
+  EXPECT_EQ(dialog.Items()[1], longest);
+  Add("added.example");
+  dialog.cmdClose_Click();
+  EXPECT_EQ(ReadFav(), "short.example\r\n" + longest + "\r\nadded.example\r\n");
 }
 
 TEST(FavoritesFilePath, ProgramFolderWhenWritableDataFolderOtherwise) {

@@ -103,31 +103,72 @@ TEST(SaveListToFile, AFileInTheWayOfTheFolderFailsWithoutTouchingIt) {
   EXPECT_EQ(Contents(dir.File("notafolder")), "keep");
 }
 
-TEST(LoadListFromFile, EachLineIsDecodedOnItsOwnAndNulBytesAreDropped) {
+TEST(LoadListFromFile, EachLineIsDecodedOnItsOwnAndABinaryFileIsNoList) {
   test::TempDir dir;
   std::vector<std::string> list;
-  const std::string bytes = std::string("caf\xc3\xa9\r\ncaf\xe9\r\na\0b\r\n", 16);
-  ASSERT_TRUE(LoadListFromFile(list, dir.Write("mixed", bytes), true));
-  EXPECT_EQ(list, (std::vector<std::string>{"caf\xc3\xa9", "caf\xc3\xa9", "ab"}));
+  ASSERT_TRUE(LoadListFromFile(list, dir.Write("mixed", "caf\xc3\xa9\r\ncaf\xe9\r\n"), true));
+  EXPECT_EQ(list, (std::vector<std::string>{"caf\xc3\xa9", "caf\xc3\xa9"}));
+
+  std::string binary(65536, '\0');
+  for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 7919) % 251 + 1);
+  for (const std::string& content : {std::string("a\0b\r\n", 5), binary}) {
+    std::string why;
+    list = {"kept"};
+    EXPECT_FALSE(LoadListFromFile(list, dir.Write("binary", content), true, &why));
+    EXPECT_EQ(why, "it is not a text file");
+    EXPECT_EQ(list, std::vector<std::string>{"kept"});
+  }
 }
 
-TEST(SaveListToFile, KeepsALinkItsTargetsModeAndNoStaleTemporaries) {
+// Lines the person did not change go back with the bytes they were read with, whatever their
+// decoding shows; the list's own line ends are CR LF.
+TEST(SaveListLines, ItemsReadFromTheFileKeepTheirBytes) {
+  const std::string lines[] = {
+      "plain.example",
+      "caf\xc3\xa9\xe2\x80\xa6ni\xc3\xb1o\xff",  // UTF-8 with one bad byte
+      "caf\xe9 \x80 \x99",                       // Windows-1252
+      "\t tabbed and spaced \t",
+  };
+  test::TempDir dir;
+  std::string file;
+  for (const auto& line : lines) file += line + "\r\n";
+  ListLines read;
+  ASSERT_TRUE(LoadListLines(read, dir.Write("fav.Dat", file)));
+  std::vector<std::optional<std::string>> bytes(read.bytes.begin(), read.bytes.end());
+  auto text = read.text;
+  text.push_back("added.example");
+  bytes.emplace_back();
+  ASSERT_EQ(SaveListLines(text, bytes, dir.File("fav.Dat")), std::nullopt);
+  EXPECT_EQ(Contents(dir.File("fav.Dat")), file + "added.example\r\n");
+}
+
+TEST(SaveListToFile, KeepsALinkItsTargetsModeAndRemovesOnlyItsOwnTemporaries) {
   test::TempDir dir;
   const std::string target = dir.Write("real.Dat", "old\r\n");
   ASSERT_EQ(chmod(target.c_str(), 0600), 0);
   ASSERT_EQ(symlink("real.Dat", dir.File("fav.Dat").c_str()), 0);
-  dir.Write("real.Dat.AbC123", "left by a save that was killed");
-  dir.Write("real.Dat.notmine", "someone else's");
+  dir.Write(".real.Dat.tarravelle-save-AbC123", "left by a save that was killed");
+  // The person's own files beside it, whatever they are named.
+  for (const char* name : {"real.Dat.backup", "real.Dat.2024v1", "real.Dat.AbC123"}) {
+    dir.Write(name, "someone else's");
+  }
   ASSERT_EQ(SaveListToFile({"new"}, dir.File("fav.Dat")), std::nullopt);
   EXPECT_TRUE(g_file_test(dir.File("fav.Dat").c_str(), G_FILE_TEST_IS_SYMLINK));
-  std::vector<std::string> list;
-  ASSERT_TRUE(LoadListFromFile(list, target, true));
-  EXPECT_EQ(list, std::vector<std::string>{"new"});
+  EXPECT_EQ(Contents(target), "new\r\n");
   struct stat info {};
   ASSERT_EQ(stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0600u);
-  EXPECT_FALSE(g_file_test(dir.File("real.Dat.AbC123").c_str(), G_FILE_TEST_EXISTS));
-  EXPECT_TRUE(g_file_test(dir.File("real.Dat.notmine").c_str(), G_FILE_TEST_EXISTS));
+  EXPECT_FALSE(
+      g_file_test(dir.File(".real.Dat.tarravelle-save-AbC123").c_str(), G_FILE_TEST_EXISTS));
+  for (const char* name : {"real.Dat.backup", "real.Dat.2024v1", "real.Dat.AbC123"}) {
+    EXPECT_EQ(Contents(dir.File(name)), "someone else's") << name;
+  }
+  // Nothing else is left beside it.
+  GDir* folder = g_dir_open(dir.Path().c_str(), 0, nullptr);
+  int entries = 0;
+  while (g_dir_read_name(folder)) ++entries;
+  g_dir_close(folder);
+  EXPECT_EQ(entries, 5);
 }
 
 }  // namespace
