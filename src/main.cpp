@@ -84,6 +84,7 @@ int main(int, char* argv[]) {
     running.program = std::make_unique<Program>(
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },
         [&] { app->quit(); });
+    running.program->EndOnSignals();
     running.splash = std::make_unique<frmSplash>([&] {
       // Monotonic microseconds, for scripts that time the start-up (bench/startup.sh).
       g_debug("splash handed over at %" G_GINT64_FORMAT, g_get_monotonic_time());

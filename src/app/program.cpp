@@ -1,7 +1,10 @@
 #include "app/program.h"
 
 #include <glib.h>
+#include <glib-unix.h>
 #include <glibmm/main.h>
+
+#include <csignal>
 
 #include "app/form1.h"
 #include "favorites/fav_dialog.h"
@@ -31,7 +34,26 @@ Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
   favoritesList_.GoTo.connect([this](const std::string& address) { GoToFavorite(address); });
 }
 
-Program::~Program() = default;
+Program::~Program() {
+  for (const guint source : signalSources_) g_source_remove(source);
+}
+
+void Program::EndOnSignals() {
+  for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    signalSources_.push_back(g_unix_signal_add(
+        signal,
+        [](gpointer self) -> gboolean {
+          auto& program = *static_cast<Program*>(self);
+          if (auto* first = program.FirstWindow()) {
+            first->mnuFileClose_Click();
+          } else {
+            program.End();
+          }
+          return G_SOURCE_CONTINUE;
+        },
+        this));
+  }
+}
 
 frmFav& Program::LoadFavoritesDialog() {
   if (!favorites_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <glib.h>
 #include <sigc++/connection.h>
 
 #include <functional>
@@ -65,6 +66,9 @@ class Program : public MainWindowHost {
   // changed and not saved are saved first.
   void End() override;
   bool Ended() const { return ended_; }
+  // SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal, Ctrl+C) end the program as
+  // File > Close does, from the main loop: the favourites are saved and downloads cancelled.
+  void EndOnSignals();
 
  private:
   void GoToFavorite(const std::string& address);
@@ -80,6 +84,7 @@ class Program : public MainWindowHost {
   std::unique_ptr<frmFav> favorites_;
   UnloadedWindow<frmFav> unloading_;
   bool ended_ = false;
+  std::vector<guint> signalSources_;
 };
 
 }  // namespace tarravelle

@@ -1,5 +1,6 @@
 """The paths a person takes every day, each from a fresh start of the program."""
 import os
+import signal
 
 from person import Person, wait_for
 
@@ -119,4 +120,11 @@ class Windows(Person):
         saved = os.path.join(self.folder, "fav.Dat")
         wait_for(lambda: os.path.exists(saved), 5, "fav.Dat")
         with open(saved, "rb") as f:
+            self.assertEqual(f.read(), (self.base + "/\r\n").encode())
+
+    def test_favourites_added_survive_the_end_of_the_session(self):
+        self.choose("Favorites", "Add to Favorites")
+        self.program.send_signal(signal.SIGTERM)  # logout, shutdown
+        self.assertEqual(self.program.wait(10), 0)
+        with open(os.path.join(self.folder, "fav.Dat"), "rb") as f:
             self.assertEqual(f.read(), (self.base + "/\r\n").encode())

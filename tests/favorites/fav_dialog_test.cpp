@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -191,6 +192,23 @@ TEST_F(FavoritesTest, EndingTheProgramSavesUnsavedFavouritesFirst) {
   form_.Menu("mnuFileClose").Click();
   EXPECT_EQ(test_.quits, 1);
   EXPECT_EQ(ReadFav(), "a\r\nadded.example\r\n");
+}
+
+// Logout, shutdown or a closed terminal end the program as File > Close does.
+TEST_F(FavoritesTest, EndingBySignalSavesUnsavedFavouritesFromTheMainLoop) {
+  for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(signal);
+    test::TestProgram program;
+    program.program().EndOnSignals();
+    Form1& form = program.ShowMainWindow();
+    form.cboURL.get_entry()->set_text("added.example");
+    form.Menu("mnuFavoritesAddFavorites").Click();
+    ASSERT_EQ(raise(signal), 0);
+    EXPECT_EQ(program.quits, 0);  // nothing runs inside the signal handler itself
+    ASSERT_TRUE(test::PumpUntil([&] { return program.quits == 1; }));
+    std::ifstream saved(program.folder() + "/fav.Dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "added.example\r\n");
+  }
 }
 
 TEST_F(FavoritesTest, EndingWithoutChangesLeavesTheFileAlone) {
