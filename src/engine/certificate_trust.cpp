@@ -19,9 +19,12 @@ bool CertificateTrust::Decide(WebKitWebView* view, WebKitPolicyDecision* decisio
   const char* target = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
   if (!target || !std::string_view(target).starts_with(kAcceptCertificate)) return false;
   webkit_policy_decision_ignore(decision);
-  // Only the form of the engine's own page, shown for this very refusal, gets further.
-  if (!untrusted_ || webkit_navigation_action_get_navigation_type(action) !=
-                         WEBKIT_NAVIGATION_TYPE_FORM_SUBMITTED) {
+  // Only the form of the engine's own page, shown for this very refusal (under its address),
+  // gets further: a link, a script, a redirect or another page's form never does.
+  const char* shown = webkit_web_view_get_uri(view);
+  if (!untrusted_ || !shown || untrusted_->address != shown ||
+      webkit_navigation_action_get_navigation_type(action) !=
+          WEBKIT_NAVIGATION_TYPE_FORM_SUBMITTED) {
     return true;
   }
   webkit_network_session_allow_tls_certificate_for_host(webkit_web_view_get_network_session(view),

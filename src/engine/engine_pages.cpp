@@ -44,12 +44,14 @@ EnginePageText UntrustedCertificatePage(const std::string& address, const std::s
       " showed cannot be trusted: " + CertificateProblems(certificate, errors) + ".\n" +
       CertificateDetails(certificate) +
       "\nSomeone may be pretending to be this site. Only go on if you know why the certificate "
-      "is like this.";
+      "is like this. Trusting it trusts it for " +
+      host + " on every port, until Tarravelle ends.";
   const std::string button = "<form action=\"" + std::string(kAcceptCertificate) +
                              "\" method=\"get\"><button type=\"submit\">Trust this certificate "
                              "for " +
                              HtmlText(host) +
-                             " until Tarravelle ends, and load the page</button></form>";
+                             " on every port until Tarravelle ends, and load the page</button>"
+                             "</form>";
   return {EnginePage("Untrusted connection", "This connection is not trusted", text, button),
           address, "Not loaded: the certificate of " + host + " is not trusted"};
 }

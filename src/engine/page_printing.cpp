@@ -6,6 +6,7 @@
 #include <array>
 
 #include "engine/print_preview_window.h"
+#include "engine/run_folders.h"
 #include "engine/signal_connections.h"
 
 namespace tarravelle {
@@ -76,10 +77,12 @@ void PagePrinting::OnPageSetupDone(GtkPageSetup* setup, gpointer data) {
 }
 
 void PagePrinting::Preview(WebKitWebView* view, GtkWindow* parent) {
-  const GCharPtr folder(g_dir_make_tmp("tarravelle-preview-XXXXXX", nullptr));
-  if (!folder) return;
+  // In the program's private runtime folder, so nobody else reads the page, and a run that is
+  // killed leaves it where the next one clears it.
+  const std::string folder = MakeRunFolder("preview");
+  if (folder.empty()) return;
   auto job = std::make_unique<PreviewJob>();
-  job->folder = folder.get();
+  job->folder = folder;
   job->path = job->folder + "/preview.pdf";
   job->parent = parent;
   job->owner = this;

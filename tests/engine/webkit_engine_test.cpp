@@ -256,6 +256,17 @@ TEST_F(WebKitEngineTest, AnUntrustedCertificateIsExplainedAndOnlyTrustedOnPurpos
   });
   ASSERT_NE(lastStatus, log_.rend());
   EXPECT_EQ(*lastStatus, "Status Not loaded: the certificate of 127.0.0.1 is not trusted");
+  // Any other way to the acceptance address is refused: a page's form, a script, a link.
+  const std::string accept = "tarravelle://accept-certificate";
+  server_.AddPage("/hostile",
+                  "<title>Hostile</title><form action='" + accept + "'></form><a href='" + accept +
+                      "'>x</a><script>document.forms[0].submit();location.href='" + accept +
+                      "';document.links[0].click()</script>");
+  Load(server_.Url("/hostile"));
+  test::PumpFor(300);
+  Load(https.Url("/secret"));
+  EXPECT_TRUE(TitleBecomes("Untrusted connection"));
+  EXPECT_EQ(https.RequestCount("/secret"), 0);
   // The page's own button, pressed: the certificate is trusted for this host and the page loads.
   webkit_web_view_evaluate_javascript(View(), "document.forms[0].submit()", -1, nullptr, nullptr,
                                       nullptr, nullptr, nullptr);
