@@ -38,6 +38,12 @@ std::string StartPage() {
                                               : notes.settingsFile));
   Replace(page, "{{home-group}}",
           HtmlText(notes.homePageGroup.empty() ? "<program folder>\\HP" : notes.homePageGroup));
+  const std::string problem = notes.settings ? notes.settings->Problem() : "";
+  Replace(page, "{{settings-problem}}",
+          problem.empty() ? ""
+                          : "<p><strong>Your settings file " + HtmlText(notes.settingsFile) +
+                                " could not be read (" + HtmlText(problem) +
+                                "), so Tarravelle opened without them.</strong></p>\n");
   return page;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ports/settings_store.h"
+
 namespace tarravelle {
 
 inline constexpr const char* kBuiltInStartPage = "tarravelle://start";
@@ -13,6 +15,8 @@ inline constexpr const char* kBuiltInStartPage = "tarravelle://start";
 struct StartPageNotes {
   std::string settingsFile;
   std::string homePageGroup;
+  // The settings, asked whether they could be read each time the page is shown.
+  const SettingsStore* settings = nullptr;
 };
 
 // Lets the web views of `context` load the program's own pages of the "tarravelle:" scheme (the

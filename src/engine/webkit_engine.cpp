@@ -45,7 +45,7 @@ class WebKitEngine final : public BrowserEngine {
         downloads_(services.downloadFolder, services.prompts,
                    [this](const std::string& text) { StatusTextChange.emit(text); }) {
     RegisterBuiltInScheme(WEBKIT_WEB_CONTEXT(session.NativeContext()),
-                          {services.settingsFile, HomePageGroup()});
+                          {services.settingsFile, HomePageGroup(), &services.settings});
     view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "network-session", session.Native(),
                                          "web-context", session.NativeContext(), nullptr));
     // Script pop-ups must reach NewWindow2, so the program's switch decides rather than WebKit.
@@ -323,6 +323,13 @@ class WebKitEngine final : public BrowserEngine {
         self->ProgressChange.emit(-1, kProgressMax);
         self->DownloadComplete.emit();
         self->DocumentComplete.emit(EngineFrame{}, uri);
+        // The start page says why the settings were not read, and so does the status line.
+        if (uri.starts_with(kBuiltInStartPage)) {
+          if (const auto problem = self->settings_.Problem(); !problem.empty()) {
+            self->StatusTextChange.emit("Settings not read: " + self->settingsFile_ + ": " +
+                                        problem);
+          }
+        }
         break;
     }
   }

@@ -4,6 +4,7 @@
 #include <glibmm/fileutils.h>
 #include <glibmm/keyfile.h>
 #include <glibmm/miscutils.h>
+#include <sys/stat.h>
 
 namespace tarravelle {
 
@@ -15,6 +16,22 @@ std::string KeyFileSettings::DefaultPath() {
 
 std::string KeyFileSettings::GetSetting(const std::string& application, const std::string& section,
                                         const std::string& key) const {
+  Refresh();
+  if (!cache_) return {};
+  try {
+    return (*cache_)->get_string(application + "\\" + section, key);
+  } catch (const Glib::Error&) {
+    // A missing group or key means "not set".
+    return {};
+  }
+}
+
+std::string KeyFileSettings::Problem() const {
+  Refresh();
+  return problem_;
+}
+
+void KeyFileSettings::Refresh() const {
   // The file is parsed again only when it has changed since it was last read: a large file
   // would otherwise hold every look-up.
   GStatBuf info;
@@ -26,23 +43,23 @@ std::string KeyFileSettings::GetSetting(const std::string& application, const st
                              : Stamp{};
   if (!exists) {
     cache_.reset();
-  } else if (!cache_ || stamp != stamp_) {
+    problem_.clear();
+  } else if (!S_ISREG(info.st_mode)) {
+    // A folder, or a pipe that would never end: never opened.
     cache_.reset();
+    problem_ = "not a regular file";
+  } else if ((!cache_ && problem_.empty()) || stamp != stamp_) {
+    cache_.reset();
+    problem_.clear();
     try {
       auto file = Glib::KeyFile::create();
       file->load_from_file(path_, Glib::KeyFile::Flags::NONE);
       cache_ = file;
-    } catch (const Glib::Error&) {
+    } catch (const Glib::Error& error) {
       // Unreadable or malformed: every entry reads as not set until the file changes.
+      problem_ = error.what();
     }
     stamp_ = stamp;
-  }
-  if (!cache_) return {};
-  try {
-    return (*cache_)->get_string(application + "\\" + section, key);
-  } catch (const Glib::Error&) {
-    // A missing group or key means "not set".
-    return {};
   }
 }
 

@@ -23,6 +23,7 @@ class KeyFileSettings : public SettingsStore {
   // changed. A missing, unreadable or malformed file reads as empty text.
   std::string GetSetting(const std::string& application, const std::string& section,
                          const std::string& key) const override;
+  std::string Problem() const override;
 
   const std::string& Path() const { return path_; }
 
@@ -33,7 +34,11 @@ class KeyFileSettings : public SettingsStore {
   };
 
   std::string path_;
+  // Reads the file again when it has changed.
+  void Refresh() const;
+
   mutable Stamp stamp_;
+  mutable std::string problem_;
   mutable std::optional<Glib::RefPtr<Glib::KeyFile>> cache_;
 };
 

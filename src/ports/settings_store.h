@@ -16,6 +16,9 @@ class SettingsStore {
   // The stored text, or empty text when the entry is missing or cannot be read.
   virtual std::string GetSetting(const std::string& application, const std::string& section,
                                  const std::string& key) const = 0;
+  // Why the settings could not be read ("not a regular file", a parse error); empty when they
+  // were read, or when there are none.
+  virtual std::string Problem() const { return {}; }
 };
 
 }  // namespace tarravelle

@@ -30,6 +30,7 @@ class WebKitEngineTest : public testing::Test {
         engine_(MakeWebKitEngine(session_, {.settings = settings_,
                                             .history = &history_,
                                             .folderPages = &folderPages_,
+                                            .settingsFile = dir_.File("settings.ini"),
                                             .downloadFolder = dir_.File("Downloads")})) {
     window_.set_default_size(640, 480);
     window_.set_child(engine_->Widget());

@@ -138,6 +138,13 @@ TEST_F(WebKitEngineTest, StopEndsASlowLoadWithoutWaitingForIt) {
   EXPECT_NE(engine_->LocationName(), "Slow");
 }
 
+TEST_F(WebKitEngineTest, TheStartPageAndStatusLineSayWhenTheSettingsCannotBeRead) {
+  ASSERT_EQ(g_mkdir(dir_.File("settings.ini").c_str(), 0700), 0);  // a folder in its place
+  WaitForNextDocument([&] { return engine_->Navigate(""); });
+  EXPECT_EQ(log_.back(),
+            "Status Settings not read: " + dir_.File("settings.ini") + ": not a regular file");
+}
+
 TEST_F(WebKitEngineTest, HomeIsTheBuiltInStartPageUnlessTheEngineSettingNamesOne) {
   WaitForNextDocument([&] { return engine_->GoHome(); });
   EXPECT_EQ(engine_->LocationURL(), "tarravelle://start");
@@ -258,10 +265,10 @@ TEST_F(WebKitEngineTest, AnUntrustedCertificateIsExplainedAndOnlyTrustedOnPurpos
   EXPECT_EQ(*lastStatus, "Status Not loaded: the certificate of 127.0.0.1 is not trusted");
   // Any other way to the acceptance address is refused: a page's form, a script, a link.
   const std::string accept = "tarravelle://accept-certificate";
-  server_.AddPage("/hostile",
-                  "<title>Hostile</title><form action='" + accept + "'></form><a href='" + accept +
-                      "'>x</a><script>document.forms[0].submit();location.href='" + accept +
-                      "';document.links[0].click()</script>");
+  server_.AddPage("/hostile", "<title>Hostile</title><form action='" + accept +
+                                  "'></form><a href='" + accept +
+                                  "'>x</a><script>document.forms[0].submit();location.href='" +
+                                  accept + "';document.links[0].click()</script>");
   Load(server_.Url("/hostile"));
   test::PumpFor(300);
   Load(https.Url("/secret"));

@@ -28,16 +28,21 @@ TEST(KeyFileSettings, MissingFileGroupOrKeyGivesEmptyText) {
   EXPECT_EQ(store.GetSetting("/b", "HP", "HP"), "");
 }
 
-TEST(KeyFileSettings, MalformedOrUnreadableFileGivesEmptyText) {
+TEST(KeyFileSettings, MalformedOrUnreadableFileGivesEmptyTextAndSaysWhy) {
   test::TempDir dir;
-  EXPECT_EQ(
-      KeyFileSettings(dir.Write("bad.ini", "HP=no group\n[broken\n")).GetSetting("/a", "HP", "HP"),
-      "");
-  EXPECT_EQ(KeyFileSettings(dir.Write("binary.ini", std::string("\xff\xfe\0[", 4)))
-                .GetSetting("/a", "HP", "HP"),
-            "");
-  // A folder where the file should be cannot be read as one.
-  EXPECT_EQ(KeyFileSettings(dir.Path()).GetSetting("/a", "HP", "HP"), "");
+  const std::string good = dir.Write("good.ini", "[/a\\HP]\nHP=x\n");
+  EXPECT_EQ(KeyFileSettings(good).Problem(), "");
+  EXPECT_EQ(KeyFileSettings(dir.File("missing.ini")).Problem(), "");
+  // Malformed, binary, and a folder where the file should be.
+  for (const std::string& path :
+       {dir.Write("bad.ini", "HP=no group\n[broken\n"),
+        dir.Write("binary.ini", std::string("\xff\xfe\0[", 4)), dir.Path()}) {
+    SCOPED_TRACE(path);
+    const KeyFileSettings store(path);
+    EXPECT_EQ(store.GetSetting("/a", "HP", "HP"), "");
+    EXPECT_FALSE(store.Problem().empty());
+  }
+  EXPECT_EQ(KeyFileSettings(dir.Path()).Problem(), "not a regular file");
 }
 
 TEST(KeyFileSettings, ReadsOutsideChangesOnEveryCall) {
