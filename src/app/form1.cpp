@@ -219,11 +219,13 @@ void Form1::BuildMenus() {
 void Form1::ConnectHandlers() {
   signal_close_request().connect(
       [this] {
-        Form_Unload();
+        AskToEnd([this] { Form_Unload(); });
         return true;
       },
       false);
-  Menu("mnuFileClose").signal_click().connect([this](int) { mnuFileClose_Click(); });
+  Menu("mnuFileClose").signal_click().connect([this](int) {
+    AskToEnd([this] { mnuFileClose_Click(); });
+  });
 
   auto timeClick = Gtk::GestureClick::create();
   timeClick->signal_released().connect([this](int, double, double) { lblTimer_Click(); });
@@ -344,5 +346,18 @@ void Form1::mnuFileClose_Click() {
 }
 
 void Form1::lblTimer_Click() {}
+
+void Form1::AskToEnd(std::function<void()> end) {
+  const int running = program_.DownloadsRunning();
+  if (running == 0) return end();
+  const std::string text =
+      running == 1 ? "A download is still running. Cancel it and close Tarravelle?"
+                   : std::to_string(running) +
+                         " downloads are still running. Cancel them and close Tarravelle?";
+  program_.services().prompts.MsgBox(this, text, "Downloads", MsgIcon::Question, MsgButtons::YesNo,
+                                     [end](MsgResult answer) {
+                                       if (answer == MsgResult::Yes) end();
+                                     });
+}
 
 }  // namespace tarravelle

@@ -51,6 +51,10 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void mnuFileClose_Click();
   void lblTimer_Click();
 
+  // File > Close and a window's close box: with downloads running, the person chooses first
+  // between cancelling them and closing, and keeping the window; `end` closes.
+  void AskToEnd(std::function<void()> end);
+
   // A menu item's shortcut key: runs the item (true), or leaves the key to the focused control.
   bool MenuShortcut(const MenuDesign& design);
   // Closes the menu bar's menus once a chosen item has been handled.

@@ -24,6 +24,8 @@ class MainWindowHost {
   virtual Form1* FirstWindow() const = 0;
   // Ends the program: every window disappears.
   virtual void End() = 0;
+  // How many downloads the program's windows have running.
+  virtual int DownloadsRunning() const = 0;
 
  protected:
   virtual ~MainWindowHost() = default;

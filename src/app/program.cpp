@@ -1,7 +1,7 @@
 #include "app/program.h"
 
-#include <glib.h>
 #include <glib-unix.h>
+#include <glib.h>
 #include <glibmm/main.h>
 
 #include <csignal>
@@ -101,6 +101,14 @@ Form1& Program::ShowNewMainWindow() {
   form.Form_Load();
   form.present();
   return form;
+}
+
+int Program::DownloadsRunning() const {
+  int running = 0;
+  for (const auto& window : windows_) {
+    running += window->wWeb->DownloadsRunning() + window->WB1->DownloadsRunning();
+  }
+  return running;
 }
 
 Form1* Program::FirstWindow() const { return windows_.empty() ? nullptr : windows_.front().get(); }

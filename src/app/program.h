@@ -66,6 +66,7 @@ class Program : public MainWindowHost {
   // changed and not saved are saved first.
   void End() override;
   bool Ended() const { return ended_; }
+  int DownloadsRunning() const override;
   // SIGTERM, SIGHUP and SIGINT (logout, shutdown, a closed terminal, Ctrl+C) end the program as
   // File > Close does, from the main loop: the favourites are saved and downloads cancelled.
   void EndOnSignals();

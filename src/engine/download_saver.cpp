@@ -1,10 +1,16 @@
 #include "engine/download_saver.h"
 
+#include <glib.h>
 #include <glib/gstdio.h>
 #include <glibmm/main.h>
+#include <unistd.h>
 
 #include <array>
+#include <climits>
 #include <cmath>
+#include <set>
+
+#include "engine/run_folders.h"
 
 namespace tarravelle {
 namespace {
@@ -17,18 +23,91 @@ std::string SafeName(const char* suggested) {
   return name.empty() || name == "/" ? "download" : name;
 }
 
+// The downloads of this run under way, by where they are saved, recorded in a file of the run's
+// own ($XDG_DATA_HOME/tarravelle/unfinished-downloads/<process id>), so that a run killed in the
+// middle leaves word of what it did not finish.
+std::string RecordsFolder() {
+  return std::string(g_get_user_data_dir()) + "/tarravelle/unfinished-downloads";
+}
+
+std::set<std::string>& Unfinished() {
+  static std::set<std::string> paths;
+  return paths;
+}
+
+void WriteRecord() {
+  const std::string file = RecordsFolder() + "/" + std::to_string(getpid());
+  if (Unfinished().empty()) {
+    g_unlink(file.c_str());
+    return;
+  }
+  std::string content;
+  for (const auto& path : Unfinished()) content += path + "\n";
+  g_mkdir_with_parents(RecordsFolder().c_str(), 0700);
+  g_file_set_contents(file.c_str(), content.data(), static_cast<gssize>(content.size()), nullptr);
+}
+
+void Record(const std::string& path) {
+  Unfinished().insert(path);
+  WriteRecord();
+}
+
+void Unrecord(const std::string& path) {
+  if (Unfinished().erase(path) > 0) WriteRecord();
+}
+
+// The stem cut at a character's start so that stem and tail fit in `most` bytes.
+std::string Fit(const std::string& stem, const std::string& tail, std::size_t most) {
+  if (stem.size() + tail.size() <= most) return stem + tail;
+  const std::size_t room = most > tail.size() ? most - tail.size() : 0;
+  const char* end = g_utf8_find_prev_char(stem.data(), stem.data() + room + 1);
+  return std::string(stem.data(), end && room > 0 ? end : stem.data()) + tail;
+}
+
 }  // namespace
 
 std::string UniqueDownloadPath(const std::string& folder, const std::string& name) {
   const auto dot = name.rfind('.');
-  const bool hasExtension = dot != std::string::npos && dot > 0;
+  const long limit = pathconf(folder.c_str(), _PC_NAME_MAX);
+  const std::size_t most = limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+  // An extension longer than a short word is part of the name, cut like the rest.
+  const bool hasExtension = dot != std::string::npos && dot > 0 && name.size() - dot <= 16;
   const std::string stem = hasExtension ? name.substr(0, dot) : name;
   const std::string extension = hasExtension ? name.substr(dot) : "";
-  std::string path = folder + "/" + name;
+  std::string path = folder + "/" + Fit(stem, extension, most);
   for (int n = 1; g_file_test(path.c_str(), G_FILE_TEST_EXISTS); ++n) {
-    path = folder + "/" + stem + " (" + std::to_string(n) + ")" + extension;
+    path = folder + "/" + Fit(stem, " (" + std::to_string(n) + ")" + extension, most);
   }
   return path;
+}
+
+void ClearUnfinishedDownloadsOfEndedRuns() {
+  const std::string folder = RecordsFolder();
+  GDir* dir = g_dir_open(folder.c_str(), 0, nullptr);
+  if (!dir) return;
+  while (const char* name = g_dir_read_name(dir)) {
+    const std::string entry = name;
+    if (entry.empty() || entry.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (ProcessRunning(std::stol(entry))) continue;
+    const std::string file = folder + "/" + entry;
+    gchar* content = nullptr;
+    if (g_file_get_contents(file.c_str(), &content, nullptr, nullptr)) {
+      gchar** paths = g_strsplit(content, "\n", -1);
+      for (gchar** path = paths; *path; ++path) {
+        if (!**path) continue;
+        g_unlink((std::string(*path) + ".wkdownload").c_str());
+        // The empty file that held the name; a finished one stays.
+        GStatBuf info;
+        if (g_stat(*path, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
+          g_unlink(*path);
+        }
+      }
+      g_strfreev(paths);
+      g_free(content);
+    }
+    g_unlink(file.c_str());
+  }
+  g_dir_close(dir);
 }
 
 struct DownloadSaver::Job {
@@ -47,6 +126,7 @@ struct DownloadSaver::Job {
     job->path = UniqueDownloadPath(job->owner->folder_, job->name);
     webkit_download_set_allow_overwrite(download, FALSE);
     webkit_download_set_destination(download, job->path.c_str());
+    Record(job->path);
     job->owner->status_("Saving " + job->name + ": 0%");
     return TRUE;
   }
@@ -64,6 +144,7 @@ struct DownloadSaver::Job {
     auto* job = static_cast<Job*>(data);
     job->done = true;
     if (!job->path.empty()) g_unlink(job->path.c_str());
+    Unrecord(job->path);
     if (g_error_matches(error, WEBKIT_DOWNLOAD_ERROR, WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER)) {
       return;
     }
@@ -79,6 +160,7 @@ struct DownloadSaver::Job {
     auto* job = static_cast<Job*>(data);
     if (!job->done) job->owner->status_("Saved " + job->name + " to " + job->path);
     job->done = true;
+    Unrecord(job->path);
     job->owner->Forget(job);
   }
 };
@@ -100,7 +182,13 @@ DownloadSaver::~DownloadSaver() {
     job->signals.DisconnectAll();
     webkit_download_cancel(job->download.get());
     if (!job->path.empty()) g_unlink(job->path.c_str());
+    Unrecord(job->path);
   }
+}
+
+int DownloadSaver::Running() const {
+  return static_cast<int>(
+      std::count_if(jobs_.begin(), jobs_.end(), [](const auto& job) { return !job->done; }));
 }
 
 void DownloadSaver::Take(WebKitDownload* download) {

@@ -14,12 +14,18 @@
 namespace tarravelle {
 
 // `name` in `folder`, or "name (1).ext", "name (2).ext", ... when that is taken: a download never
-// replaces a file that is there.
+// replaces a file that is there. A name longer than the file system allows is shortened, keeping
+// its extension.
 std::string UniqueDownloadPath(const std::string& folder, const std::string& name);
 
 // The downloads of one engine's views: each is saved under a name of its own in the download
 // folder, with its progress, its end or its failure told through `status`. Downloads still
 // running when this goes are cancelled and their partial files removed.
+// Removes what the downloads of runs that did not end (killed, crashed) left unfinished: the
+// engine's partial file and the empty file in the name's place, for every download such a run
+// recorded as under way, and nothing else.
+void ClearUnfinishedDownloadsOfEndedRuns();
+
 class DownloadSaver {
  public:
   // `folder` empty: the person's download folder (~/Downloads when the desktop names none).
@@ -30,6 +36,8 @@ class DownloadSaver {
   DownloadSaver& operator=(const DownloadSaver&) = delete;
 
   void Take(WebKitDownload* download);
+  // How many downloads are still running.
+  int Running() const;
 
  private:
   struct Job;

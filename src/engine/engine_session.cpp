@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/download_saver.h"
 #include "engine/run_folders.h"
 
 namespace tarravelle {
@@ -23,6 +24,7 @@ WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
   // What a killed or crashed run left in the private runtime folder (a print preview's copy of
   // a page) goes with the next start.
   ClearFoldersOfEndedRuns();
+  ClearUnfinishedDownloadsOfEndedRuns();
   const CHandle<WebKitMemoryPressureSettings, webkit_memory_pressure_settings_free> memory(
       webkit_memory_pressure_settings_new());
   webkit_memory_pressure_settings_set_memory_limit(memory.get(), WebProcessMemoryLimitMb());

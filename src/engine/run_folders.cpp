@@ -23,8 +23,6 @@ long OwnerOf(const std::string& name) {
   return std::strtol(digits.c_str(), nullptr, 10);
 }
 
-bool Running(long pid) { return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
-
 // A run folder holds files only.
 void RemoveFolder(const std::string& folder) {
   if (GDir* dir = g_dir_open(folder.c_str(), 0, nullptr)) {
@@ -35,6 +33,10 @@ void RemoveFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+bool ProcessRunning(long pid) {
+  return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
 
 std::string PrivateRuntimeFolder() {
   const std::string folder = std::string(g_get_user_runtime_dir()) + "/tarravelle";
@@ -58,7 +60,7 @@ void ClearFoldersOfEndedRuns() {
   while (const char* name = g_dir_read_name(dir)) {
     const long owner = OwnerOf(name);
     const std::string path = root + "/" + name;
-    if (owner > 0 && !Running(owner) && g_file_test(path.c_str(), G_FILE_TEST_IS_DIR)) {
+    if (owner > 0 && !ProcessRunning(owner) && g_file_test(path.c_str(), G_FILE_TEST_IS_DIR)) {
       RemoveFolder(path);
     }
   }

@@ -15,5 +15,7 @@ std::string MakeRunFolder(const std::string& kind);
 // Removes the folders that runs which are no longer running left behind (killed, crashed), and
 // nothing else: a folder of a running program, or of another name, stays.
 void ClearFoldersOfEndedRuns();
+// Whether the process of this id is running.
+bool ProcessRunning(long pid);
 
 }  // namespace tarravelle

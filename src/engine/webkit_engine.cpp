@@ -211,6 +211,8 @@ class WebKitEngine final : public BrowserEngine {
     return LocationURL();
   }
 
+  int DownloadsRunning() const override { return downloads_.Running(); }
+
   bool Visible() const override { return holder_.get_visible(); }
   void SetVisible(bool visible) override { holder_.set_visible(visible); }
   bool Focus() override { return gtk_widget_grab_focus(GTK_WIDGET(view_)); }

@@ -88,6 +88,9 @@ class BrowserEngine {
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Focus() = 0;
+  // How many downloads of this engine's pages are still running; they are cancelled, and their
+  // partial files removed, when the engine goes.
+  virtual int DownloadsRunning() const { return 0; }
   virtual bool HasFocus() const = 0;
 
   sigc::signal<void(const std::string&)> StatusTextChange;

@@ -147,6 +147,21 @@ TEST(Form1Life, ASecondWindowStartsFromTheDesignWhateverTheFirstShows) {
   EXPECT_EQ(test.Page(1).calls, std::vector<std::string>{"Navigate()"});
 }
 
+// Closing with downloads running asks first; No keeps the window, Yes cancels them and closes.
+TEST(Form1Life, ClosingWithDownloadsRunningAsksFirst) {
+  for (const auto answer : {MsgResult::No, MsgResult::Yes}) {
+    test::TestProgram test;
+    Form1& form = test.ShowMainWindow();
+    test.Page().downloads = 2;
+    test.prompts.msgAnswers.push_back(answer);
+    form.Menu("mnuFileClose").Click();
+    ASSERT_EQ(test.prompts.asked.size(), 1u);
+    EXPECT_EQ(test.prompts.asked[0].text,
+              "2 downloads are still running. Cancel them and close Tarravelle?");
+    EXPECT_EQ(test.quits, answer == MsgResult::Yes ? 1 : 0);
+  }
+}
+
 TEST(Form1Life, EnterInTheAddressBarRunsTheGoButton) {
   test::TestProgram test;
   Form1& form = test.ShowMainWindow();

@@ -8,10 +8,20 @@
 
 #include <string>
 
+#include "engine/download_saver.h"
+#include "support/temp_dir.h"
+
 namespace tarravelle {
 namespace {
 
 bool Exists(const std::string& path) { return g_file_test(path.c_str(), G_FILE_TEST_EXISTS); }
+
+pid_t EndedProcess() {
+  const pid_t ended = fork();
+  if (ended == 0) _exit(0);
+  waitpid(ended, nullptr, 0);
+  return ended;
+}
 
 TEST(RunFolders, ArePrivateAndOnlyThoseOfEndedRunsAreCleared) {
   const std::string root = PrivateRuntimeFolder();
@@ -20,9 +30,7 @@ TEST(RunFolders, ArePrivateAndOnlyThoseOfEndedRunsAreCleared) {
   ASSERT_EQ(g_stat(root.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
 
-  const pid_t ended = fork();
-  if (ended == 0) _exit(0);
-  ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+  const pid_t ended = EndedProcess();
   const std::string left = root + "/preview-" + std::to_string(ended) + "-AbC123";
   ASSERT_EQ(g_mkdir(left.c_str(), 0700), 0);
   ASSERT_TRUE(g_file_set_contents((left + "/preview.pdf").c_str(), "%PDF", -1, nullptr));
@@ -36,6 +44,39 @@ TEST(RunFolders, ArePrivateAndOnlyThoseOfEndedRunsAreCleared) {
   EXPECT_TRUE(Exists(other));
   g_rmdir(ours.c_str());
   g_rmdir(other.c_str());
+}
+
+TEST(UnfinishedDownloads, OnlyWhatAnEndedRunRecordedIsRemoved) {
+  test::TempDir dir;
+  const std::string empty = dir.Write("unfinished.zip", "");
+  const std::string partial = dir.Write("unfinished.zip.wkdownload", "half");
+  const std::string finished = dir.Write("finished.zip", "whole");
+  const std::string others = dir.Write("someone else's.zip", "");
+  const std::string records =
+      std::string(g_get_user_data_dir()) + "/tarravelle/unfinished-downloads";
+  ASSERT_EQ(g_mkdir_with_parents(records.c_str(), 0700), 0);
+  const std::string record = records + "/" + std::to_string(EndedProcess());
+  ASSERT_TRUE(
+      g_file_set_contents(record.c_str(), (empty + "\n" + finished + "\n").c_str(), -1, nullptr));
+  ClearUnfinishedDownloadsOfEndedRuns();
+  EXPECT_FALSE(Exists(empty));
+  EXPECT_FALSE(Exists(partial));
+  EXPECT_FALSE(Exists(record));
+  EXPECT_TRUE(Exists(finished));
+  EXPECT_TRUE(Exists(others));
+}
+
+TEST(UnfinishedDownloads, ANameTooLongForTheFileSystemIsShortenedKeepingItsExtension) {
+  test::TempDir dir;
+  const std::string name = std::string(300, 'n') + ".tar.gz";
+  const std::string path = UniqueDownloadPath(dir.Path(), name);
+  const std::string base = path.substr(dir.Path().size() + 1);
+  EXPECT_LE(base.size(), 255u);
+  EXPECT_TRUE(base.ends_with("n.gz"));
+  dir.Write(base, "taken");
+  const std::string next = UniqueDownloadPath(dir.Path(), name).substr(dir.Path().size() + 1);
+  EXPECT_LE(next.size(), 255u);
+  EXPECT_TRUE(next.ends_with(" (1).gz"));
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ class FakeEngine : public BrowserEngine {
   void SetVisible(bool visible) override { widget_.set_visible(visible); }
   bool Focus() override;
   bool HasFocus() const override { return focused; }
+  int DownloadsRunning() const override { return downloads; }
 
   // What the engine was asked, in order: "Navigate(http://x)", "GoBack", "ExecWB(12,0)", ...
   std::vector<std::string> calls;
@@ -40,6 +41,7 @@ class FakeEngine : public BrowserEngine {
   std::optional<std::string> locationURL;
   std::optional<std::string> locationName;
   bool focused = false;
+  int downloads = 0;  // running
 
  private:
   bool Record(std::string call);
