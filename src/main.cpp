@@ -4,6 +4,7 @@
 #include <glibmm/miscutils.h>
 #include <gtkmm/application.h>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -56,7 +57,11 @@ int main(int, char* argv[]) {
     // while the splash hands over.
     app->hold();
     const std::string dataFolder = Glib::build_filename(Glib::get_user_data_dir(), "tarravelle");
-    running.session = std::make_unique<WebEngineSession>(dataFolder);
+    // "Page Memory Limit" (MiB) of the engine's settings overrides the quarter of the memory.
+    const std::string limit =
+        running.settings.GetSetting(kEngineSettingsApplication, "Main", "Page Memory Limit");
+    running.session = std::make_unique<WebEngineSession>(
+        dataFolder, static_cast<unsigned>(std::strtoul(limit.c_str(), nullptr, 10)));
     running.folders = std::make_unique<DesktopSpecialFolders>(dataFolder);
     running.history = std::make_unique<HistoryStore>(running.folders->HistoryDatabase());
     running.folderPages = std::make_unique<FolderPages>(running.history.get());

@@ -20,14 +20,19 @@ unsigned WebEngineSession::WebProcessMemoryLimitMb() {
   return static_cast<unsigned>(std::max<unsigned long long>(quarter, 512));
 }
 
-WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder) {
+WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder, unsigned memoryLimitMb)
+    : memoryLimitMb_(memoryLimitMb > 0 ? memoryLimitMb : WebProcessMemoryLimitMb()) {
   // What a killed or crashed run left in the private runtime folder (a print preview's copy of
   // a page) goes with the next start.
   ClearFoldersOfEndedRuns();
   ClearUnfinishedDownloadsOfEndedRuns();
   const CHandle<WebKitMemoryPressureSettings, webkit_memory_pressure_settings_free> memory(
       webkit_memory_pressure_settings_new());
-  webkit_memory_pressure_settings_set_memory_limit(memory.get(), WebProcessMemoryLimitMb());
+  // WebKit only measures every 30 seconds and never ends a process unless told to: a page
+  // growing by gigabytes a second would take the machine first.
+  webkit_memory_pressure_settings_set_memory_limit(memory.get(), memoryLimitMb_);
+  webkit_memory_pressure_settings_set_poll_interval(memory.get(), 1.0);
+  webkit_memory_pressure_settings_set_kill_threshold(memory.get(), 1.0);
   context_.reset(G_OBJECT(
       g_object_new(WEBKIT_TYPE_WEB_CONTEXT, "memory-pressure-settings", memory.get(), nullptr)));
   if (dataFolder) {

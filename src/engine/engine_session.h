@@ -9,11 +9,11 @@ namespace tarravelle {
 
 // The engine's network session (cookies, cache and site data) and web processes, shared by every
 // view of the program. A session without a data folder keeps nothing on disk (tests use that).
-// A web process may use at most `WebProcessMemoryLimitMb()`: past it, the page is ended and its
-// view says so.
+// A web process may use at most `memoryLimitMb` (by default a quarter of the machine's memory):
+// its use is measured every second, and past the limit the page is ended and its view says so.
 class WebEngineSession {
  public:
-  explicit WebEngineSession(std::optional<std::string> dataFolder);
+  explicit WebEngineSession(std::optional<std::string> dataFolder, unsigned memoryLimitMb = 0);
 
   // The native session and web context, for the engine implementation.
   void* Native() const { return session_.get(); }
@@ -21,10 +21,13 @@ class WebEngineSession {
 
   // A quarter of the machine's memory, in MiB (no less than 512).
   static unsigned WebProcessMemoryLimitMb();
+  // The limit of this session's web processes, in MiB.
+  unsigned MemoryLimitMb() const { return memoryLimitMb_; }
 
  private:
   GObjectPtr<GObject> session_;
   GObjectPtr<GObject> context_;
+  unsigned memoryLimitMb_;
 };
 
 }  // namespace tarravelle

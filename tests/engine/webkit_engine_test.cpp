@@ -306,6 +306,32 @@ TEST_F(WebKitEngineTest, APageStuckInALoopIsEndedByTheNextNavigation) {
   EXPECT_TRUE(test::PumpUntil([&] { return engine_->LocationName() == "Free"; }, 20000));
 }
 
+// A page that grows without end is stopped within seconds of crossing its limit (here a low one,
+// as the settings' "Page Memory Limit" gives), and the window goes on.
+TEST(WebEngineSession, APagePastTheMemoryLimitIsStoppedAndTheViewGoesOn) {
+  test::TempDir dir;
+  test::LocalWebServer server;
+  server.AddPage("/hungry",
+                 "<title>Hungry</title><script>var keep = []; setInterval(function () {"
+                 "keep.push(new Float64Array(1 << 19).fill(1)); }, 20);</script>");
+  server.AddPage("/after", "<title>After</title>");
+  WebEngineSession session(std::nullopt, 300);
+  EXPECT_EQ(session.MemoryLimitMb(), 300u);
+  KeyFileSettings settings(dir.File("settings.ini"));
+  auto engine = MakeWebKitEngine(session, {.settings = settings});
+  Gtk::Window window;
+  window.set_child(engine->Widget());
+  window.present();
+  std::string status;
+  engine->StatusTextChange.connect([&](const std::string& text) { status = text; });
+  ASSERT_TRUE(engine->Navigate(server.Url("/hungry")));
+  EXPECT_TRUE(test::PumpUntil([&] { return engine->LocationName() == "Page stopped"; }, 30000));
+  EXPECT_EQ(status, "The page stopped: it used more memory than it may");
+  ASSERT_TRUE(engine->Navigate(server.Url("/after")));
+  EXPECT_TRUE(test::PumpUntil([&] { return engine->LocationName() == "After"; }, 10000));
+  window.unset_child();
+}
+
 TEST(WebEngineSession, WebProcessesMayUseAQuarterOfTheMemoryAtMost) {
   const unsigned limit = WebEngineSession::WebProcessMemoryLimitMb();
   const auto machineMb = static_cast<unsigned long long>(sysconf(_SC_PHYS_PAGES)) *
