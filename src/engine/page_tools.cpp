@@ -25,6 +25,24 @@ PageTools::PageTools(WebKitWebView* view, Gtk::Box& holder, Prompts* prompts)
 
 PageTools::~PageTools() { dialogs_.clear(); }
 
+bool PageTools::Run(EngineCommand command, EngineCommandOption option, std::optional<int> input) {
+  switch (command) {
+    case EngineCommand::Cut: Edit(WEBKIT_EDITING_COMMAND_CUT); return true;
+    case EngineCommand::Copy: Edit(WEBKIT_EDITING_COMMAND_COPY); return true;
+    case EngineCommand::Paste: Edit(WEBKIT_EDITING_COMMAND_PASTE); return true;
+    case EngineCommand::Undo: Edit(WEBKIT_EDITING_COMMAND_UNDO); return true;
+    case EngineCommand::SelectAll: Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL); return true;
+    case EngineCommand::ClearSelection: ClearSelection(); return true;
+    case EngineCommand::Zoom: return input && SetTextSize(*input);
+    case EngineCommand::Print: Print(option != EngineCommandOption::DontPromptUser); return true;
+    case EngineCommand::PageSetup: PageSetup(); return true;
+    case EngineCommand::PrintPreview: PrintPreview(); return true;
+    case EngineCommand::SaveAs: SaveAs(); return true;
+    case EngineCommand::Properties: Properties(); return true;
+  }
+  return false;
+}
+
 GtkWindow* PageTools::Parent() const {
   GtkRoot* root = gtk_widget_get_root(GTK_WIDGET(view_));
   return root && GTK_IS_WINDOW(root) ? GTK_WINDOW(root) : nullptr;

@@ -6,9 +6,11 @@
 
 #include <list>
 #include <memory>
+#include <optional>
 
 #include "engine/find_bar.h"
 #include "engine/page_printing.h"
+#include "ports/browser_engine.h"
 #include "ports/prompts.h"
 
 namespace tarravelle {
@@ -28,6 +30,8 @@ class PageTools {
   PageTools(const PageTools&) = delete;
   PageTools& operator=(const PageTools&) = delete;
 
+  // The engine's command of this id, with its option and input; false when it cannot run.
+  bool Run(EngineCommand command, EngineCommandOption option, std::optional<int> input);
   // An editing command (WEBKIT_EDITING_COMMAND_...), run when the page says it can run it.
   void Edit(const char* command);
   // Removes the page's selection; a focused field keeps its caret at the end of what was

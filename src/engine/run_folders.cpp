@@ -34,9 +34,7 @@ void RemoveFolder(const std::string& folder) {
 
 }  // namespace
 
-bool ProcessRunning(long pid) {
-  return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
+bool ProcessRunning(long pid) { return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
 
 std::string PrivateRuntimeFolder() {
   const std::string folder = std::string(g_get_user_runtime_dir()) + "/tarravelle";

@@ -21,6 +21,11 @@ void StuckPageRecovery::Unstick() {
   webkit_web_view_terminate_web_process(view_);
 }
 
+void StuckPageRecovery::End() {
+  ending_ = true;
+  webkit_web_view_terminate_web_process(view_);
+}
+
 void StuckPageRecovery::ResponsivenessChanged() {
   unresponsive_.disconnect();
   if (webkit_web_view_get_is_web_process_responsive(view_)) return;

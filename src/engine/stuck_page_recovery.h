@@ -21,6 +21,8 @@ class StuckPageRecovery {
 
   // Before a navigation: a page known not to answer has its web process ended first.
   void Unstick();
+  // Before a navigation: the page's web process is ended whatever it does.
+  void End();
   // A navigation is asked for; `again` makes it again if the page holds it up.
   void Expect(std::function<void()> again) { retry_ = std::move(again); }
   // The navigation is under way: nothing to make again.

@@ -16,6 +16,7 @@
 #include "engine/engine_pages.h"
 #include "engine/page_tools.h"
 #include "engine/popup_window.h"
+#include "engine/script_dialogs.h"
 #include "engine/signal_connections.h"
 #include "engine/stuck_page_recovery.h"
 #include "ports/shell_folder_list.h"
@@ -30,10 +31,8 @@ std::string UriOf(WebKitWebView* view) {
   return uri ? uri : "";
 }
 
-// The engine over one web view: its operations become WebKit calls, and the view's signals (one
-// table of them) become the engine's events. What hangs off the view has a class of its own:
-// the page tools, the engine's own pages, certificate trust, the recovery of stuck pages,
-// pop-up windows and downloads.
+// The engine over one web view: its calls become WebKit calls and the view's signals its events;
+// what hangs off the view (page tools, pages, dialogs, pop-ups, downloads) has classes of its own.
 class WebKitEngine final : public BrowserEngine {
  public:
   WebKitEngine(WebEngineSession& session, const WebKitEngineServices& services)
@@ -60,7 +59,8 @@ class WebKitEngine final : public BrowserEngine {
     tools_ = std::make_unique<PageTools>(view_, holder_, services.prompts);
     stuck_ = std::make_unique<StuckPageRecovery>(
         view_, [this](const std::string& text) { StatusTextChange.emit(text); });
-    static const std::array<SignalConnections::Signal, 10> kViewSignals{{
+    dialogs_ = std::make_unique<ScriptDialogs>(view_);
+    static const std::array<SignalConnections::Signal, 11> kViewSignals{{
         {"load-changed", G_CALLBACK(OnLoadChanged)},
         {"load-failed", G_CALLBACK(OnLoadFailed)},
         {"notify::estimated-load-progress", G_CALLBACK(OnProgress)},
@@ -71,6 +71,7 @@ class WebKitEngine final : public BrowserEngine {
         {"load-failed-with-tls-errors", G_CALLBACK(OnTlsErrors)},
         {"notify::is-web-process-responsive", G_CALLBACK(OnResponsiveness)},
         {"web-process-terminated", G_CALLBACK(OnWebProcessTerminated)},
+        {"script-dialog", G_CALLBACK(OnScriptDialog)},
     }};
     signals_.ConnectAll(view_, kViewSignals, this);
     signals_.Connect(webkit_web_view_get_back_forward_list(view_), "changed",
@@ -95,7 +96,7 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool Navigate(const std::string& address) override {
-    stuck_->Unstick();
+    Leave();
     // Nothing to open (a first start without a home page): the engine's own start page, which
     // says how to choose one.
     if (address.find_first_not_of(" \t\r\n") == std::string::npos) {
@@ -119,7 +120,7 @@ class WebKitEngine final : public BrowserEngine {
 
   // Shows the folder that the list names as a page of links.
   bool Navigate2(const std::vector<std::uint8_t>& itemIdList) override {
-    stuck_->Unstick();
+    Leave();
     const auto folder = DecodeShellFolder(itemIdList);
     if (!folder || !folderPages_) return false;
     const auto html = folderPages_->FolderPage(*folder);
@@ -130,14 +131,14 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool GoBack() override {
-    stuck_->Unstick();
+    Leave();
     if (!webkit_web_view_can_go_back(view_)) return false;
     Load([this] { webkit_web_view_go_back(view_); });
     return true;
   }
 
   bool GoForward() override {
-    stuck_->Unstick();
+    Leave();
     if (!webkit_web_view_can_go_forward(view_)) return false;
     Load([this] { webkit_web_view_go_forward(view_); });
     return true;
@@ -155,7 +156,7 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool Refresh() override {
-    stuck_->Unstick();
+    Leave();
     if (!webkit_web_view_get_uri(view_)) return false;
     Load([this] { webkit_web_view_reload(view_); });
     return true;
@@ -166,23 +167,7 @@ class WebKitEngine final : public BrowserEngine {
               std::optional<int> input) override {
     // Every command works on a loaded page.
     if (!webkit_web_view_get_uri(view_)) return false;
-    switch (command) {
-      case EngineCommand::Cut: tools_->Edit(WEBKIT_EDITING_COMMAND_CUT); return true;
-      case EngineCommand::Copy: tools_->Edit(WEBKIT_EDITING_COMMAND_COPY); return true;
-      case EngineCommand::Paste: tools_->Edit(WEBKIT_EDITING_COMMAND_PASTE); return true;
-      case EngineCommand::Undo: tools_->Edit(WEBKIT_EDITING_COMMAND_UNDO); return true;
-      case EngineCommand::SelectAll: tools_->Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL); return true;
-      case EngineCommand::ClearSelection: tools_->ClearSelection(); return true;
-      case EngineCommand::Zoom: return input && tools_->SetTextSize(*input);
-      case EngineCommand::Print:
-        tools_->Print(option != EngineCommandOption::DontPromptUser);
-        return true;
-      case EngineCommand::PageSetup: tools_->PageSetup(); return true;
-      case EngineCommand::PrintPreview: tools_->PrintPreview(); return true;
-      case EngineCommand::SaveAs: tools_->SaveAs(); return true;
-      case EngineCommand::Properties: tools_->Properties(); return true;
-    }
-    return false;
+    return tools_->Run(command, option, input);
   }
 
   bool OpenFind() override {
@@ -221,6 +206,18 @@ class WebKitEngine final : public BrowserEngine {
   }
 
  private:
+  // A navigation the person starts always leaves the page: a page stuck in a loop is ended, and
+  // a dialog it holds open is cancelled, with the rest of its dialogs.
+  void Leave() {
+    // A page waiting on its dialog may well open the next one at once (a loop): it is ended.
+    if (dialogs_->Leave()) return stuck_->End();
+    stuck_->Unstick();
+  }
+
+  static gboolean OnScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer data) {
+    return static_cast<WebKitEngine*>(data)->dialogs_->Show(dialog);
+  }
+
   std::string HomePageGroup() const {
     return programFolder_.empty() ? "" : programFolder_ + "\\" + kHomePageSection;
   }
@@ -315,6 +312,7 @@ class WebKitEngine final : public BrowserEngine {
         break;
       case WEBKIT_LOAD_COMMITTED:
         self->stuck_->Committed();
+        self->dialogs_->PageStarted();
         // From here on the view's address is the page's own.
         self->StatusTextChange.emit("Loading page " + uri + "...");
         self->NavigateComplete2.emit(EngineFrame{}, uri);
@@ -422,16 +420,13 @@ class WebKitEngine final : public BrowserEngine {
   static void OnHistoryChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
-    const bool back = webkit_web_view_can_go_back(self->view_);
-    const bool forward = webkit_web_view_can_go_forward(self->view_);
-    if (back != self->canGoBack_) {
-      self->canGoBack_ = back;
-      self->CommandStateChange.emit(EngineCommandState::NavigateBack, back);
-    }
-    if (forward != self->canGoForward_) {
-      self->canGoForward_ = forward;
-      self->CommandStateChange.emit(EngineCommandState::NavigateForward, forward);
-    }
+    const auto tell = [self](EngineCommandState command, bool can, bool& told) {
+      if (can != told) self->CommandStateChange.emit(command, told = can);
+    };
+    tell(EngineCommandState::NavigateBack, webkit_web_view_can_go_back(self->view_),
+         self->canGoBack_);
+    tell(EngineCommandState::NavigateForward, webkit_web_view_can_go_forward(self->view_),
+         self->canGoForward_);
   }
 
   static void OnProgress(GObject*, GParamSpec*, gpointer data) {
@@ -489,6 +484,7 @@ class WebKitEngine final : public BrowserEngine {
   WebKitWebView* view_ = nullptr;  // a child of holder_, which keeps it alive
   std::unique_ptr<PageTools> tools_;
   std::unique_ptr<StuckPageRecovery> stuck_;
+  std::unique_ptr<ScriptDialogs> dialogs_;
   std::list<std::unique_ptr<PopupWindow>> popups_;
   DownloadSaver downloads_;
   SignalConnections signals_;  // declared last: disconnected first, while the view still exists

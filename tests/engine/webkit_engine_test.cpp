@@ -3,6 +3,7 @@
 
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
+#include <gtkmm/checkbutton.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -292,6 +293,45 @@ TEST_F(WebKitEngineTest, AStoppedPageSaysSoAndRefreshLoadsItAgain) {
   WaitForNextDocument([&] { return engine_->Refresh(); });
   EXPECT_TRUE(TitleBecomes("Page"));
   EXPECT_EQ(server_.RequestCount("/page"), 2);
+}
+
+// A page that loops on alert() never traps the person: its dialogs come in a window of their
+// own, offer to stop the page's dialogs when they come in quick succession, and a navigation
+// leaves the page.
+TEST_F(WebKitEngineTest, APageLoopingOnDialogsOffersToStopThemAndANavigationLeavesIt) {
+  server_.AddPage("/trap",
+                  "<title>Trap</title><script>setTimeout(function () { for (;;) alert('trap'); }, "
+                  "100);</script>");
+  server_.AddPage("/after", "<title>After</title>");
+  Load(server_.Url("/trap"));
+  const auto dialog = [] {
+    for (auto* window : Gtk::Window::list_toplevels()) {
+      if (window->get_visible() && std::string(window->get_title()).starts_with("Message from")) {
+        return window;
+      }
+    }
+    return static_cast<Gtk::Window*>(nullptr);
+  };
+  const auto offersToStop = [](Gtk::Widget* widget) {
+    for (std::vector<Gtk::Widget*> open{widget}; !open.empty();) {
+      Gtk::Widget* next = open.back();
+      open.pop_back();
+      if (dynamic_cast<Gtk::CheckButton*>(next)) return next->get_visible();
+      for (auto* child = next->get_first_child(); child; child = child->get_next_sibling()) {
+        open.push_back(child);
+      }
+    }
+    return false;
+  };
+  Gtk::Window* shown = nullptr;
+  ASSERT_TRUE(test::PumpUntil([&] { return (shown = dialog()); }));
+  EXPECT_FALSE(offersToStop(shown));
+  shown->close();  // the next one comes at once
+  ASSERT_TRUE(test::PumpUntil([&] { return (shown = dialog()) && offersToStop(shown); }));
+  // Going to another page while the dialog is open leaves the page.
+  ASSERT_TRUE(engine_->Navigate(server_.Url("/after")));
+  EXPECT_TRUE(TitleBecomes("After"));
+  EXPECT_EQ(dialog(), nullptr);
 }
 
 TEST_F(WebKitEngineTest, APageStuckInALoopIsEndedByTheNextNavigation) {
