@@ -83,7 +83,7 @@ class BackAndForward(Person):
 class FindBar(Person):
     def test_counts_and_moves_among_the_matches(self):
         self.click_page(400, 300)
-        self.keys("ctrl+f")
+        self.choose("Edit", "Find (on this page)")
         self.type("apple")
         for keys, position in [((), "1 of 3"), (("Return",), "2 of 3"),
                                (("shift+Return",), "1 of 3"),
