@@ -31,7 +31,11 @@ std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* v
 
   std::string type = "Unknown", size = "Unknown", served = "Unknown", modified = "Unknown";
   if (WebKitWebResource* resource = webkit_web_view_get_main_resource(view)) {
-    if (WebKitURIResponse* response = webkit_web_resource_get_response(resource)) {
+    WebKitURIResponse* response = webkit_web_resource_get_response(resource);
+    // A link that was downloaded leaves its response as the view's main resource; it is not the
+    // page's.
+    const char* answered = response ? webkit_uri_response_get_uri(response) : nullptr;
+    if (response && answered && address == answered) {
       if (const char* mime = webkit_uri_response_get_mime_type(response); mime && *mime) {
         type = mime;
       }

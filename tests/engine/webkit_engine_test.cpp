@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "engine/download_saver.h"
+#include "engine/page_properties.h"
 #include "engine/webkit_engine_fixture.h"
 #include "ports/shell_folder_list.h"
 
@@ -248,6 +249,8 @@ TEST_F(WebKitEngineTest, DownloadsNeverReplaceAFileAndTellTheirProgress) {
   EXPECT_EQ(read("Downloads/file.zip"), "mine");
   EXPECT_EQ(read("Downloads/file (1).zip"), std::string(4096, 'z'));
   EXPECT_LT(IndexOf("Status Saving file.zip: "), IndexOf("Status Saved file.zip to " + saved));
+  // The page's properties stay the page's, not the download's.
+  EXPECT_NE(PageProperties(View())[4].second, "application/zip");
   EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "file.zip"),
             dir_.File("Downloads/file (2).zip"));
   EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "README"), dir_.File("Downloads/README"));
