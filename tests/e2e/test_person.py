@@ -64,6 +64,19 @@ class Enter(Person):
         self.assertEqual(self.address(), "two words")
 
 
+class Keyboard(Person):
+    def test_tab_moves_through_the_controls_in_their_order(self):
+        self.click(self.node("text", "Search"))
+        for name in ["Google Search", "Play", "Stop"]:
+            with self.subTest(name):
+                self.keys("Tab")
+                wait_for(lambda: [n for n in self.window.findChildren(
+                    lambda n: n.roleName == "push button" and n.focused)], 5, "a focused button")
+                focused = [n.name for n in self.window.findChildren(
+                    lambda n: n.roleName == "push button" and n.focused)]
+                self.assertEqual(focused, [name])
+
+
 class BackAndForward(Person):
     def test_follow_the_page_history(self):
         back, forward = self.node("push button", "Back"), self.node("push button", "Forward")
