@@ -31,6 +31,7 @@
 #include "page/edit_commands.h"
 #include "player/player_panel.h"
 #include "ui/accessible_label.h"
+#include "ui/counter_text.h"
 #include "ui/form_css.h"
 #include "ui/twips.h"
 
@@ -81,12 +82,17 @@ Form1::Form1(MainWindowHost& program)
   browserKeys_ = std::make_unique<BrowserKeys>(*this, *addressBar_);
 
   // The clock runs from the moment the window exists.
+  ScheduleClockTick();
+}
+
+void Form1::ScheduleClockTick() {
   clock_ = Glib::signal_timeout().connect(
       [this] {
         Timer1_Timer();
-        return true;
+        ScheduleClockTick();
+        return false;
       },
-      1000);
+      MsUntilNextTick(Glib::DateTime::create_now_local()));
 }
 
 Form1::~Form1() {
@@ -333,9 +339,11 @@ void Form1::Form_Load() {
 void Form1::Form_Unload() { program_.End(); }
 
 void Form1::Timer1_Timer() {
+  // Only a text that changed is handed over: each new text is shaped and drawn again, and the
+  // date changes once a day.
   const auto now = Glib::DateTime::create_now_local();
-  lblTimer.set_text(TimeText(now));
-  lblDate.set_text(DateText(now));
+  SetCounterText(lblTimer, TimeText(now));
+  SetCounterText(lblDate, DateText(now));
 }
 
 void Form1::mnuFileClose_Click() {

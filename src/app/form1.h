@@ -85,6 +85,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void BuildControls();
   void BuildMenus();
   void ConnectHandlers();
+  void ScheduleClockTick();
 
   MainWindowHost& program_;
   Gtk::Box root_{Gtk::Orientation::VERTICAL, 0};

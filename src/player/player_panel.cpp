@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/counter_text.h"
+
 namespace tarravelle {
 namespace {
 
@@ -14,23 +16,19 @@ constexpr unsigned kOpeningCaptionDelayMs = 150;
 constexpr unsigned kTickWithoutLengthMs = 16;
 constexpr unsigned kLongestTickMs = 500;
 
-void SetIfChanged(Gtk::Inscription& label, const std::string& text) {
-  if (label.get_text().raw() != text) label.set_text(text);
-}
-
 }  // namespace
 
 void PlayerPanel::Labels::SetCaption(const std::string& text) {
-  SetIfChanged(form_.lblcaption, text);
+  SetCounterText(form_.lblcaption, text);
 }
 void PlayerPanel::Labels::SetTotalTime(const std::string& text) {
-  SetIfChanged(form_.lblTime, text);
+  SetCounterText(form_.lblTime, text);
 }
 void PlayerPanel::Labels::SetTotalFrames(const std::string& text) {
-  SetIfChanged(form_.lblFrame, text);
+  SetCounterText(form_.lblFrame, text);
 }
 void PlayerPanel::Labels::SetCurrentFrame(const std::string& text) {
-  SetIfChanged(form_.lbl, text);
+  SetCounterText(form_.lbl, text);
 }
 
 PlayerPanel::PlayerPanel(Form1Controls& form, Prompts& prompts, MediaEngine& engine)

@@ -41,7 +41,8 @@ struct Form1Controls {
   Gtk::Inscription lblTime, lblFrame, lbl, lblcaption;
   Gtk::Entry txtSearch;
   PictureButton cmdGoogle;
-  Gtk::Label lblDate, lblTimer, lblAddress;
+  Gtk::Inscription lblDate, lblTimer;
+  Gtk::Label lblAddress;
   AddressComboBox cboURL;
   PictureButton cmdGo;
   std::unique_ptr<BrowserEngine> wWeb;  // the page view

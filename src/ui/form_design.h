@@ -18,8 +18,10 @@ inline constexpr std::string_view kTimesNewRoman = "Times New Roman";
 inline constexpr std::string_view kMsSansSerif = "MS Sans Serif";
 inline constexpr std::string_view kArial = "Arial";
 
-// A Counter is a label whose text may change many times a second (the player's): a new text
-// only redraws it, while a new text in a Label lays out the whole window again.
+// A Counter is a label whose text changes while the window is idle (the clock every second, the
+// player's counters many times a second): a new text only redraws it, while a new text in a
+// Label lays out the whole window again. Assistive technology reads a counter's text when it
+// asks; it is not told of every change.
 enum class ControlKind { PictureButton, Label, TextBox, ComboBox, Engine, Counter };
 enum class Align { Left, Centre, Right };
 

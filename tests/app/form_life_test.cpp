@@ -1,6 +1,9 @@
 // The life of a main window: its load step, clock and the end of the program.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "app/clock_text.h"
 #include "support/main_loop.h"
 #include "support/test_program.h"
@@ -87,6 +90,14 @@ TEST(ClockText, UsesTheLocalesTimeAndShortDate) {
   // The C locale of the tests: 24-hour time with seconds, month/day/year.
   EXPECT_EQ(TimeText(when), "14:05:09");
   EXPECT_EQ(DateText(when), "12/08/26");
+}
+
+TEST(ClockText, TicksJustAfterEachSecondBegins) {
+  for (const auto& [microsecond, wait] :
+       std::vector<std::pair<int, unsigned>>{{0, 1005}, {400000, 605}, {999999, 6}}) {
+    const auto when = Glib::DateTime::create_local(2026, 12, 8, 14, 5, 9 + microsecond / 1e6);
+    EXPECT_EQ(MsUntilNextTick(when), wait) << microsecond;
+  }
 }
 
 TEST(Form1Life, ClickingTheTimeChangesNothing) {
