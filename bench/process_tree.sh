@@ -25,3 +25,13 @@ end_tree() {
   for p in $(tree $1); do kill $p 2>/dev/null || true; done
   wait $1 2>/dev/null || true
 }
+
+# CPU time so far of a process and its descendants, in clock ticks.
+tree_ticks() {
+  local total=0 t
+  for p in $(tree $1); do
+    t=$(awk '{ print $14 + $15 }' /proc/$p/stat 2>/dev/null || echo 0)
+    total=$((total + ${t:-0}))
+  done
+  echo $total
+}
