@@ -2,7 +2,7 @@
 # Start-up time and memory of the program side by side with a bare GTK 4 + WebKitGTK 6.0 window
 # (bench/bare_browser.c), taken in turn A B A B, each with a fresh home, in a private network
 # namespace where only loopback exists, against bench/loopback_server.py, which notes when a
-# page's load handler has run.
+# page's load handler has run, as on a desktop (bench/desktop-session).
 #   bench/startup.sh [pairs]     (after `make bench` has built bench_bare_browser)
 # Prints rows of the `make bench` table. TARRAVELLE=path picks another build of the program.
 set -euo pipefail
@@ -23,10 +23,10 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 # The same drawing for both: software, without the engine's GPU compositing.
-export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo NO_AT_BRIDGE=1
+export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo
 export PROGRAM=$program BARE=$bare WORK=$work PORT=$port PAIRS=$pairs
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+bench/desktop-session bash -c '
   now() { python3 -c "import time; print(f\"{time.monotonic():.6f}\")"; }
   source bench/process_tree.sh
   # One start: prints "<ms from start to load> <ms from hand-over to load> <PSS MiB or ->"

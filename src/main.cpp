@@ -4,6 +4,7 @@
 #include <glibmm/miscutils.h>
 #include <gtkmm/application.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "platform/gtk_prompts.h"
 #include "platform/history_store.h"
 #include "platform/key_file_settings.h"
+#include "platform/process_clock.h"
 #include "platform/program_folder.h"
 #include "platform/renderer_choice.h"
 #include "platform/x11_window_stacking.h"
@@ -90,15 +92,20 @@ int main(int, char* argv[]) {
         std::move(services), [&](Gtk::Window& window) { app->add_window(window); },
         [&] { app->quit(); });
     running.program->EndOnSignals();
-    running.splash = std::make_unique<frmSplash>([&] {
-      // Monotonic microseconds, for scripts that time the start-up (bench/startup.sh).
-      g_debug("splash handed over at %" G_GINT64_FORMAT, g_get_monotonic_time());
-      auto& form = running.program->ShowNewMainWindow();
-      // Lets scripts (make run) know when the first page has been drawn.
-      form.wWeb->DocumentComplete.connect([](const EngineFrame&, const std::string& url) {
-        g_debug("document complete: %s", url.c_str());
-      });
-    });
+    // The splash hands over four seconds after the program started, whatever the desktop took
+    // to open the display and the program to get ready: the wait is the same on a slow start.
+    const unsigned started = std::min(MsSinceProcessStarted(), frmSplash::kHandOverMs);
+    running.splash = std::make_unique<frmSplash>(
+        [&] {
+          // Monotonic microseconds, for scripts that time the start-up (bench/startup.sh).
+          g_debug("splash handed over at %" G_GINT64_FORMAT, g_get_monotonic_time());
+          auto& form = running.program->ShowNewMainWindow();
+          // Lets scripts (make run) know when the first page has been drawn.
+          form.wWeb->DocumentComplete.connect([](const EngineFrame&, const std::string& url) {
+            g_debug("document complete: %s", url.c_str());
+          });
+        },
+        frmSplash::kHandOverMs - started);
     app->add_window(*running.splash);
     running.splash->present();
     // The first main window and its page engine are made while the splash shows, once the
