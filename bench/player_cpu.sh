@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's CPU share while Sonavelle plays an MP3 with its counters running, against the
 # same program idle and against the same file in a bare GStreamer playbin (the decoding floor).
-# Runs the real program on a virtual display and drives it with xdotool.
+# Runs the real program on a virtual display as on a desktop (bench/desktop-session), drawn with
+# cairo like the other whole-program benchmarks, and drives it with xdotool.
 #   bench/player_cpu.sh [seconds]      (after `make build`; TARRAVELLE=path picks another build)
 # Prints rows of the `make bench` table.
 set -euo pipefail
@@ -14,8 +15,8 @@ gst-launch-1.0 -q audiotestsrc num-buffers=1200 samplesperbuffer=4410 ! \
   audio/x-raw,rate=44100,channels=2 ! audioconvert ! lamemp3enc ! xingmux ! \
   filesink location="$work/tone.mp3"
 
-export WEBKIT_DISABLE_COMPOSITING_MODE=1 SECONDS_TO_MEASURE=$seconds WORK=$work PROGRAM=$program
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo SECONDS_TO_MEASURE=$seconds WORK=$work PROGRAM=$program
+bench/desktop-session bash -c '
   ticks() { awk "{ print \$14 + \$15 }" /proc/$1/stat; }
   share() {  # CPU share of process $1 over SECONDS_TO_MEASURE, in percent of one core
     local before after hz

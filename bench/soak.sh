@@ -2,7 +2,7 @@
 # Memory over 600 navigations in one window: each soak page goes on to the next from its load
 # handler (bench/loopback_server.py), and the process tree's PSS is read at navigations 0, 300
 # and 600, for the program and for the bare GTK 4 + WebKitGTK 6.0 window. Loopback only, in a
-# private network namespace, with a fresh home.
+# private network namespace, with a fresh home, as on a desktop (bench/desktop-session).
 #   bench/soak.sh [navigations]     (after `make bench`; TARRAVELLE=path picks another build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,9 +19,9 @@ for _ in $(seq 50); do
   python3 -c "import socket; socket.create_connection(('127.0.0.1', $PORT))" 2>/dev/null && break
   sleep 0.1
 done
-export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo NO_AT_BRIDGE=1
+export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+bench/desktop-session bash -c '
   source bench/process_tree.sh
   soak() {  # prints PSS at 0, half and all navigations
     local which=$1 home pid figures=""
