@@ -102,7 +102,7 @@ frmTesters::frmTesters(Shell* shell, std::function<void()> closed)
   Fix(*this, client_, 4725, 6030);
 
   Image1.set_paintable(
-      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.svg"));
+      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.png"));
   Image1.set_content_fit(Gtk::ContentFit::FILL);
   Image1.set_can_shrink(true);
   Image1.set_alternative_text("Tarravelle logo");
@@ -113,7 +113,7 @@ frmTesters::frmTesters(Shell* shell, std::function<void()> closed)
   Text1.set_wrap_mode(Gtk::WrapMode::WORD);
   Text1.set_tooltip_text(kLegalHint);
   Text1.set_cursor(Gdk::Cursor::create(
-      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.svg"), 0, 0));
+      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.png"), 0, 0));
   SetAccessibleLabel(Text1, "About Tarravelle");
   scroller_.set_child(Text1);
   scroller_.set_policy(Gtk::PolicyType::NEVER, Gtk::PolicyType::ALWAYS);

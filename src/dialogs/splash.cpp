@@ -65,7 +65,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, unsigned handOverMs)
   client_.put(Frame1, TwipsToPixels(150), TwipsToPixels(120));
 
   imgLogo.set_paintable(
-      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.svg"));
+      Gdk::Texture::create_from_resource("/org/tarravelle/Tarravelle/icons/tarravelle.png"));
   imgLogo.set_size_request(TwipsToPixels(1815), TwipsToPixels(1905));
   imgLogo.set_content_fit(Gtk::ContentFit::FILL);
   imgLogo.set_can_shrink(true);

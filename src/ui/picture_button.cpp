@@ -7,7 +7,7 @@
 namespace tarravelle {
 
 std::string PicturePath(const std::string& name) {
-  return "/org/tarravelle/Tarravelle/pictures/" + name + ".svg";
+  return "/org/tarravelle/Tarravelle/pictures/" + name + ".png";
 }
 
 PictureButton::PictureButton() {
