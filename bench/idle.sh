@@ -37,7 +37,8 @@ bench/desktop-session bash -c '
     sleep 10
     before=$(tree_ticks $pid); sleep "$SECONDS_TO_MEASURE"; after=$(tree_ticks $pid)
     end_tree $pid
-    echo "scale=2; 100 * ($after - $before) / $(getconf CLK_TCK) / $SECONDS_TO_MEASURE" | bc
+    awk -v t=$((after - before)) -v hz=$(getconf CLK_TCK) -v s=$SECONDS_TO_MEASURE \
+      "BEGIN { printf \"%.2f\n\", 100 * t / hz / s }"
   }
   median() { sort -n | awk "{ v[NR] = \$1 } END { print (NR ? v[int((NR + 1) / 2)] : \"-\") }"; }
   for i in $(seq $PAIRS); do
@@ -45,5 +46,5 @@ bench/desktop-session bash -c '
     idle bare >> "$WORK/bare"
   done
   program=$(median < "$WORK/program") bare=$(median < "$WORK/bare")
-  echo "| idle: process-tree CPU over ${SECONDS_TO_MEASURE} s, a static page shown, median of $PAIRS (% of one core): program / bare window; target bare + 0.3 | $program / $bare = bare + $(echo "$program - $bare" | bc) |"
+  echo "| idle: process-tree CPU over ${SECONDS_TO_MEASURE} s, a static page shown, median of $PAIRS (% of one core): program / bare window; target bare + 0.3 | $program / $bare = bare + $(awk "BEGIN { printf \"%.2f\", $program - $bare }") |"
 '
