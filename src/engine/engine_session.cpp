@@ -13,7 +13,7 @@ namespace tarravelle {
 namespace {
 
 // How often a web process's memory is measured against its limit.
-constexpr double kMemoryPollSeconds = 5.0;
+constexpr double kMemoryPollSeconds = 10.0;
 
 }  // namespace
 
@@ -36,8 +36,8 @@ WebEngineSession::WebEngineSession(std::optional<std::string> dataFolder, unsign
       webkit_memory_pressure_settings_new());
   // WebKit only measures every 30 seconds and never ends a process unless told to: a page
   // growing by a gigabyte a second would take the machine first. Each measurement reads the
-  // whole of the web process's memory map (some milliseconds), so measuring every second would
-  // cost an idle page a third of a point of a core; every five seconds is a fifth of that.
+  // whole of the web process's memory map (some milliseconds), so measuring every second cost
+  // an idle page a third of a point of a core; every ten seconds is a tenth of that.
   webkit_memory_pressure_settings_set_memory_limit(memory.get(), memoryLimitMb_);
   webkit_memory_pressure_settings_set_poll_interval(memory.get(), kMemoryPollSeconds);
   webkit_memory_pressure_settings_set_kill_threshold(memory.get(), 1.0);

@@ -10,7 +10,7 @@ namespace tarravelle {
 // The engine's network session (cookies, cache and site data) and web processes, shared by every
 // view of the program. A session without a data folder keeps nothing on disk (tests use that).
 // A web process may use at most `memoryLimitMb` (by default a quarter of the machine's memory):
-// its use is measured every five seconds, and past the limit the page is ended and its view says so.
+// its use is measured every ten seconds, and past the limit the page is ended and its view says so.
 class WebEngineSession {
  public:
   explicit WebEngineSession(std::optional<std::string> dataFolder, unsigned memoryLimitMb = 0);
