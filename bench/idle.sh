@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # CPU of the program's whole process tree while it sits idle with a static page shown and the
 # player empty, side by side with the bare GTK 4 + WebKitGTK 6.0 window (bench/bare_browser.c)
-# showing the same page, taken in turn A B A B: each settles for 10 s, then is measured over the
-# next SECONDS. Loopback only, in a private network namespace, with a fresh home, as on a
+# showing the same page, and with it the bare window with a clock label ticking every second
+# (the least a window with a running clock costs), taken in turn: each settles for 10 s, then is
+# measured over the next SECONDS. Loopback only, in a private network namespace, with a fresh home, as on a
 # desktop (bench/desktop-session).
 #   bench/idle.sh [seconds] [pairs]     (after `make bench`; TARRAVELLE=path picks another build)
 # Prints rows of the `make bench` table.
@@ -30,7 +31,9 @@ bench/desktop-session bash -c '
     mkdir -p "$home/config/tarravelle"
     printf "[%s\\\\HP]\nHP=http://127.0.0.1:$PORT/small\n" "$(dirname "$PROGRAM")" \
       > "$home/config/tarravelle/settings.ini"
-    local binary=$PROGRAM; [ "$which" = bare ] && binary="$BARE http://127.0.0.1:$PORT/small"
+    local binary=$PROGRAM
+    [ "$which" = bare ] && binary="$BARE http://127.0.0.1:$PORT/small"
+    [ "$which" = clock ] && binary="$BARE --clock http://127.0.0.1:$PORT/small"
     HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
       $binary > "$home/log" 2>&1 &
     pid=$!
@@ -44,7 +47,9 @@ bench/desktop-session bash -c '
   for i in $(seq $PAIRS); do
     idle program >> "$WORK/program"
     idle bare >> "$WORK/bare"
+    idle clock >> "$WORK/clock"
   done
-  program=$(median < "$WORK/program") bare=$(median < "$WORK/bare")
+  program=$(median < "$WORK/program") bare=$(median < "$WORK/bare") clock=$(median < "$WORK/clock")
   echo "| idle: process-tree CPU over ${SECONDS_TO_MEASURE} s, a static page shown, median of $PAIRS (% of one core): program / bare window; target bare + 0.3 | $program / $bare = bare + $(awk "BEGIN { printf \"%.2f\", $program - $bare }") |"
+  echo "| idle: the bare window with a one-second clock label, the same way (% of one core) | $clock = bare + $(awk "BEGIN { printf \"%.2f\", $clock - $bare }") |"
 '
