@@ -1,5 +1,15 @@
 # Shell functions of the whole-program benchmarks, sourced by them.
 
+# Starts bench/loopback_server.py in the background (arguments: PORT LOG [SOAK_LIMIT]) and
+# waits until it answers.
+serve_loopback() {
+  python3 bench/loopback_server.py "$@" &
+  for _ in $(seq 50); do
+    python3 -c "import socket; socket.create_connection(('127.0.0.1', $1))" 2>/dev/null && return
+    sleep 0.1
+  done
+}
+
 # A process and all its descendants.
 tree() {
   local pids=$1 more=$1

@@ -14,11 +14,8 @@ ip link set lo up
 export PROGRAM=$(realpath "${TARRAVELLE:-build/tarravelle}") BARE=$(realpath build/bench/bench_bare_browser)
 export WORK=$(mktemp -d) PORT=8932
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
-python3 bench/loopback_server.py $PORT "$WORK/loads.log" "$LIMIT" &
-for _ in $(seq 50); do
-  python3 -c "import socket; socket.create_connection(('127.0.0.1', $PORT))" 2>/dev/null && break
-  sleep 0.1
-done
+source bench/process_tree.sh
+serve_loopback $PORT "$WORK/loads.log" "$LIMIT"
 export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo
 
 bench/desktop-session bash -c '

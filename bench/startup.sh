@@ -17,11 +17,8 @@ bare=$(realpath build/bench/bench_bare_browser)
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 port=8931
-python3 bench/loopback_server.py $port "$work/loads.log" &
-for _ in $(seq 50); do
-  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && break
-  sleep 0.1
-done
+source bench/process_tree.sh
+serve_loopback $port "$work/loads.log"
 # The same drawing for both: software, without the engine's GPU compositing.
 export WEBKIT_DISABLE_COMPOSITING_MODE=1 GSK_RENDERER=cairo
 export PROGRAM=$program BARE=$bare WORK=$work PORT=$port PAIRS=$pairs
