@@ -82,17 +82,19 @@ Form1::Form1(MainWindowHost& program)
   browserKeys_ = std::make_unique<BrowserKeys>(*this, *addressBar_);
 
   // The clock runs from the moment the window exists.
-  ScheduleClockTick();
+  ScheduleClockTick(MsUntilNextTick(Glib::DateTime::create_now_local()));
 }
 
-void Form1::ScheduleClockTick() {
+void Form1::ScheduleClockTick(unsigned delayMs) {
   clock_ = Glib::signal_timeout().connect(
       [this] {
-        Timer1_Timer();
-        ScheduleClockTick();
+        // One reading of the clock for the text and the next tick.
+        const auto now = Glib::DateTime::create_now_local();
+        ShowTime(now);
+        ScheduleClockTick(MsUntilNextTick(now));
         return false;
       },
-      MsUntilNextTick(Glib::DateTime::create_now_local()));
+      delayMs);
 }
 
 Form1::~Form1() {
@@ -338,10 +340,11 @@ void Form1::Form_Load() {
 
 void Form1::Form_Unload() { program_.End(); }
 
-void Form1::Timer1_Timer() {
+void Form1::Timer1_Timer() { ShowTime(Glib::DateTime::create_now_local()); }
+
+void Form1::ShowTime(const Glib::DateTime& now) {
   // Only a text that changed is handed over: each new text is shaped and drawn again, and the
   // date changes once a day.
-  const auto now = Glib::DateTime::create_now_local();
   SetCounterText(lblTimer, TimeText(now));
   SetCounterText(lblDate, DateText(now));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <glibmm/datetime.h>
 #include <gtkmm/box.h>
 #include <gtkmm/cssprovider.h>
 #include <gtkmm/fixed.h>
@@ -85,7 +86,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   void BuildControls();
   void BuildMenus();
   void ConnectHandlers();
-  void ScheduleClockTick();
+  void ScheduleClockTick(unsigned delayMs);
+  void ShowTime(const Glib::DateTime& now);
 
   MainWindowHost& program_;
   Gtk::Box root_{Gtk::Orientation::VERTICAL, 0};
