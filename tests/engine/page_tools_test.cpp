@@ -15,6 +15,7 @@
 #include "engine/page_saving.h"
 #include "engine/print_preview_window.h"
 #include "engine/webkit_engine_fixture.h"
+#include "support/clipboard_lock.h"
 #include "support/fake_prompts.h"
 
 namespace tarravelle {
@@ -33,6 +34,7 @@ TEST_F(WebKitEngineTest, PageCommandsNeedAPage) {
 }
 
 TEST_F(WebKitEngineTest, SelectAllThenCopyPutsThePagesTextOnTheClipboard) {
+  test::ClipboardLock clipboardLock;
   server_.AddPage("/text", "<title>Text</title><body><p>Hello clipboard</p></body>");
   Load(server_.Url("/text"));
   engine_->Focus();
@@ -40,8 +42,10 @@ TEST_F(WebKitEngineTest, SelectAllThenCopyPutsThePagesTextOnTheClipboard) {
   auto clipboard = window_.get_clipboard();
   std::string copied;
   // The display's clipboard is shared with tests running side by side: copy until it holds ours.
+  // Each try selects again, in case the page had not taken the first selection yet.
   ASSERT_TRUE(test::PumpUntil(
       [&] {
+        engine_->ExecWB(EngineCommand::SelectAll, EngineCommandOption::DoDefault);
         engine_->ExecWB(EngineCommand::Copy, EngineCommandOption::DoDefault);
         test::PumpFor(50);
         clipboard->read_text_async([&](Glib::RefPtr<Gio::AsyncResult>& result) {
@@ -57,6 +61,7 @@ TEST_F(WebKitEngineTest, SelectAllThenCopyPutsThePagesTextOnTheClipboard) {
 }
 
 TEST_F(WebKitEngineTest, PasteReachesAFocusedFieldAndTheDocumentOnlyInDesignMode) {
+  test::ClipboardLock clipboardLock;
   // Tests running side by side share the display's clipboard: each paste sets it again first.
   const auto paste = [&] {
     window_.get_clipboard()->set_text("pasted");

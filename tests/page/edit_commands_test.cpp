@@ -5,6 +5,7 @@
 #include <gdkmm/clipboard.h>
 #include <gtest/gtest.h>
 
+#include "support/clipboard_lock.h"
 #include "support/main_loop.h"
 #include "support/test_program.h"
 
@@ -65,6 +66,7 @@ TEST_F(EditCommandsTest, EachCommandReachesThePageOnlyWhereItsRuleSays) {
 }
 
 TEST_F(EditCommandsTest, AddressBarSelectsAllSelectsNoneAndPastesOverItsSelection) {
+  test::ClipboardLock clipboardLock;
   FocusOn("cboURL");
   Address().set_text("http://example.org/");
   form_.Menu("mnuEditSelectAll").Click();
