@@ -8,9 +8,11 @@ std::optional<EnginePageText> CertificateTrust::Refuse(const std::string& addres
   const GUriPtr parsed(g_uri_parse(address.c_str(), G_URI_FLAGS_NONE, nullptr));
   const char* host = parsed ? g_uri_get_host(parsed.get()) : nullptr;
   if (!host) return std::nullopt;
+  const GCharPtr token(g_uuid_string_random());
   untrusted_ = Untrusted{address, host,
-                         GObjectPtr<GTlsCertificate>(G_TLS_CERTIFICATE(g_object_ref(certificate)))};
-  return UntrustedCertificatePage(address, host, certificate, errors);
+                         GObjectPtr<GTlsCertificate>(G_TLS_CERTIFICATE(g_object_ref(certificate))),
+                         std::string(kAcceptCertificate) + "?token=" + token.get()};
+  return UntrustedCertificatePage(address, host, certificate, errors, token.get());
 }
 
 bool CertificateTrust::Decide(WebKitWebView* view, WebKitPolicyDecision* decision) {
@@ -22,7 +24,7 @@ bool CertificateTrust::Decide(WebKitWebView* view, WebKitPolicyDecision* decisio
   // Only the form of the engine's own page, shown for this very refusal (under its address),
   // gets further: a link, a script, a redirect or another page's form never does.
   const char* shown = webkit_web_view_get_uri(view);
-  if (!untrusted_ || !shown || untrusted_->address != shown ||
+  if (!untrusted_ || !shown || untrusted_->address != shown || untrusted_->acceptance != target ||
       webkit_navigation_action_get_navigation_type(action) !=
           WEBKIT_NAVIGATION_TYPE_FORM_SUBMITTED) {
     return true;

@@ -38,7 +38,8 @@ EnginePageText StoppedPage(const std::string& address, WebKitWebProcessTerminati
 }
 
 EnginePageText UntrustedCertificatePage(const std::string& address, const std::string& host,
-                                        GTlsCertificate* certificate, GTlsCertificateFlags errors) {
+                                        GTlsCertificate* certificate, GTlsCertificateFlags errors,
+                                        const std::string& token) {
   const std::string text =
       "Tarravelle did not load " + address + " because the certificate that " + host +
       " showed cannot be trusted: " + CertificateProblems(certificate, errors) + ".\n" +
@@ -47,7 +48,9 @@ EnginePageText UntrustedCertificatePage(const std::string& address, const std::s
       "is like this. Trusting it trusts it for " +
       host + " on every port, until Tarravelle ends.";
   const std::string button = "<form action=\"" + std::string(kAcceptCertificate) +
-                             "\" method=\"get\"><button type=\"submit\">Trust this certificate "
+                             "\" method=\"get\"><input type=\"hidden\" name=\"token\" value=\"" +
+                             HtmlText(token) +
+                             "\"><button type=\"submit\">Trust this certificate "
                              "for " +
                              HtmlText(host) +
                              " on every port until Tarravelle ends, and load the page</button>"

@@ -22,8 +22,8 @@ struct EnginePageText {
 
 // The address that stands for an engine page with no page of its own behind it.
 inline constexpr const char* kEngineErrorAddress = "tarravelle://error/";
-// The untrusted-certificate page's button submits its form to this address, which the engine
-// takes itself and never loads.
+// The untrusted-certificate page's button submits its form to this address (with the page's
+// token as `token`), which the engine takes itself and never loads.
 inline constexpr std::string_view kAcceptCertificate = "tarravelle://accept-certificate";
 
 // Where a home page setting is kept: the settings file and the group of its key HP.
@@ -41,9 +41,11 @@ EnginePageText LoadFailedPage(const std::string& address, const std::string& rea
 // A page whose web process ended (crashed, out of memory, ended by the system).
 EnginePageText StoppedPage(const std::string& address, WebKitWebProcessTerminationReason reason);
 // A page not loaded because its certificate is not trusted: what is wrong, the certificate's
-// details, and the button that trusts it for `host`.
+// details, and the button that trusts it for `host`. The button's form sends `token`, which
+// only this page knows.
 EnginePageText UntrustedCertificatePage(const std::string& address, const std::string& host,
-                                        GTlsCertificate* certificate, GTlsCertificateFlags errors);
+                                        GTlsCertificate* certificate, GTlsCertificateFlags errors,
+                                        const std::string& token);
 
 // The HTML of an engine page: a title, a heading, lines of plain text (escaped here) and any
 // further HTML of the page's own.

@@ -338,12 +338,15 @@ class WebKitEngine final : public BrowserEngine {
                                gpointer data) {
     auto* self = static_cast<WebKitEngine*>(data);
     if (self->OfPreparation(uri ? uri : "", true)) return TRUE;
+    // A load the person stopped, or one a newer navigation took over (WebKit may report the
+    // latter as GIO's own cancellation), is no failure to explain.
     const bool cancelled =
         g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
+        g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) ||
         g_error_matches(error, WEBKIT_POLICY_ERROR,
                         WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE);
     self->loadFailed_ = true;
-    if (cancelled) return FALSE;
+    if (cancelled) return TRUE;
     self->ShowEnginePage(LoadFailedPage(uri ? uri : "", error->message));
     return TRUE;
   }

@@ -267,16 +267,40 @@ TEST_F(WebKitEngineTest, AnUntrustedCertificateIsExplainedAndOnlyTrustedOnPurpos
   });
   ASSERT_NE(lastStatus, log_.rend());
   EXPECT_EQ(*lastStatus, "Status Not loaded: the certificate of 127.0.0.1 is not trusted");
-  // Any other way to the acceptance address is refused: a page's form, a script, a link.
-  const std::string accept = "tarravelle://accept-certificate";
-  server_.AddPage("/hostile", "<title>Hostile</title><form action='" + accept +
-                                  "'></form><a href='" + accept +
-                                  "'>x</a><script>document.forms[0].submit();location.href='" +
-                                  accept + "';document.links[0].click()</script>");
-  Load(server_.Url("/hostile"));
+  // Every other way to the acceptance address is refused, even from the explaining page itself:
+  // a form without the page's token, a script or a link with it. Each is decided before the next.
+  struct Decisions {
+    static gboolean Count(GSignalInvocationHint*, guint, const GValue* values, gpointer data) {
+      if (g_value_get_enum(&values[2]) != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION)
+        return TRUE;
+      auto* action = webkit_navigation_policy_decision_get_navigation_action(
+          WEBKIT_NAVIGATION_POLICY_DECISION(g_value_get_object(&values[1])));
+      const std::string target =
+          webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+      if (target.starts_with("tarravelle://accept-certificate")) ++*static_cast<int*>(data);
+      return TRUE;
+    }
+  };
+  int decided = 0;
+  const guint decidePolicy = g_signal_lookup("decide-policy", WEBKIT_TYPE_WEB_VIEW);
+  const gulong hook =
+      g_signal_add_emission_hook(decidePolicy, 0, &Decisions::Count, &decided, nullptr);
+  const std::string withToken =
+      "document.forms[0].action + '?token=' + document.forms[0].token.value";
+  for (const std::string& forgery :
+       {std::string("const f = document.createElement('form'); f.action = document.forms[0].action;"
+                    "document.body.append(f); f.submit()"),
+        "location.href = " + withToken,
+        "const a = document.createElement('a'); a.href = " + withToken +
+            "; document.body.append(a); a.click()"}) {
+    const int before = decided;
+    webkit_web_view_evaluate_javascript(View(), forgery.c_str(), -1, nullptr, nullptr, nullptr,
+                                        nullptr, nullptr);
+    EXPECT_TRUE(test::PumpUntil([&] { return decided > before; })) << forgery;
+  }
+  g_signal_remove_emission_hook(decidePolicy, hook);
   test::PumpFor(300);
-  Load(https.Url("/secret"));
-  EXPECT_TRUE(TitleBecomes("Untrusted connection"));
+  EXPECT_EQ(engine_->LocationName(), "Untrusted connection");
   EXPECT_EQ(https.RequestCount("/secret"), 0);
   // The page's own button, pressed: the certificate is trusted for this host and the page loads.
   webkit_web_view_evaluate_javascript(View(), "document.forms[0].submit()", -1, nullptr, nullptr,
