@@ -33,12 +33,13 @@ std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* v
   if (WebKitWebResource* resource = webkit_web_view_get_main_resource(view)) {
     WebKitURIResponse* response = webkit_web_resource_get_response(resource);
     // A link that was downloaded leaves its response as the view's main resource; it is not the
-    // page's.
+    // page's, whether or not the view still names its address while the download is told apart
+    // (the engine downloads what it cannot show).
     const char* answered = response ? webkit_uri_response_get_uri(response) : nullptr;
-    if (response && answered && address == answered) {
-      if (const char* mime = webkit_uri_response_get_mime_type(response); mime && *mime) {
-        type = mime;
-      }
+    const char* mime = response ? webkit_uri_response_get_mime_type(response) : nullptr;
+    if (response && answered && address == answered &&
+        !(mime && *mime && !webkit_web_view_can_show_mime_type(view, mime))) {
+      if (mime && *mime) type = mime;
       if (const guint64 length = webkit_uri_response_get_content_length(response)) {
         size = std::to_string(length) + " bytes";
       }
