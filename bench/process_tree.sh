@@ -20,14 +20,20 @@ tree() {
   echo $pids
 }
 
+# The sum over a process and its descendants of one number read from each one's /proc file
+# $2 by the awk program $3.
+sum_tree() {
+  local total=0 n
+  for p in $(tree $1); do
+    n=$(awk "$3" /proc/$p/$2 2>/dev/null || echo 0)
+    total=$((total + ${n:-0}))
+  done
+  echo $total
+}
+
 # The proportional set size of a process and its descendants, in MiB.
 pss_mib() {
-  local total=0 kb
-  for p in $(tree $1); do
-    kb=$(awk '/^Pss:/ { print $2 }' /proc/$p/smaps_rollup 2>/dev/null || echo 0)
-    total=$((total + ${kb:-0}))
-  done
-  echo "scale=1; $total / 1024" | bc
+  echo "scale=1; $(sum_tree $1 smaps_rollup '/^Pss:/ { print $2 }') / 1024" | bc
 }
 
 # Ends a process and its descendants.
@@ -38,10 +44,5 @@ end_tree() {
 
 # CPU time so far of a process and its descendants, in clock ticks.
 tree_ticks() {
-  local total=0 t
-  for p in $(tree $1); do
-    t=$(awk '{ print $14 + $15 }' /proc/$p/stat 2>/dev/null || echo 0)
-    total=$((total + ${t:-0}))
-  done
-  echo $total
+  sum_tree $1 stat '{ print $14 + $15 }'
 }
