@@ -9,6 +9,8 @@
 namespace tarravelle {
 namespace {
 
+constexpr char kPageResponse[] = "tarravelle-page-response";
+
 std::string Security(WebKitWebView* view, const std::string& scheme) {
   GTlsCertificate* certificate = nullptr;
   GTlsCertificateFlags errors{};
@@ -22,6 +24,11 @@ std::string Security(WebKitWebView* view, const std::string& scheme) {
 
 }  // namespace
 
+void SetPageResponse(WebKitWebView* view, WebKitURIResponse* response) {
+  if (!response) return g_object_set_data(G_OBJECT(view), kPageResponse, nullptr);
+  g_object_set_data_full(G_OBJECT(view), kPageResponse, g_object_ref(response), g_object_unref);
+}
+
 std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* view) {
   const char* title = webkit_web_view_get_title(view);
   const char* uri = webkit_web_view_get_uri(view);
@@ -30,24 +37,16 @@ std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* v
   const std::string protocol = scheme ? scheme.get() : "";
 
   std::string type = "Unknown", size = "Unknown", served = "Unknown", modified = "Unknown";
-  if (WebKitWebResource* resource = webkit_web_view_get_main_resource(view)) {
-    WebKitURIResponse* response = webkit_web_resource_get_response(resource);
-    // A link that was downloaded leaves its response as the view's main resource; it is not the
-    // page's, whether or not the view still names its address while the download is told apart
-    // (the engine downloads what it cannot show).
-    const char* answered = response ? webkit_uri_response_get_uri(response) : nullptr;
-    const char* mime = response ? webkit_uri_response_get_mime_type(response) : nullptr;
-    if (response && answered && address == answered &&
-        !(mime && *mime && !webkit_web_view_can_show_mime_type(view, mime))) {
-      if (mime && *mime) type = mime;
-      if (const guint64 length = webkit_uri_response_get_content_length(response)) {
-        size = std::to_string(length) + " bytes";
-      }
-      if (SoupMessageHeaders* headers = webkit_uri_response_get_http_headers(response)) {
-        if (const char* date = soup_message_headers_get_one(headers, "Date")) served = date;
-        if (const char* last = soup_message_headers_get_one(headers, "Last-Modified")) {
-          modified = last;
-        }
+  if (auto* response =
+          static_cast<WebKitURIResponse*>(g_object_get_data(G_OBJECT(view), kPageResponse))) {
+    if (const char* mime = webkit_uri_response_get_mime_type(response); mime && *mime) type = mime;
+    if (const guint64 length = webkit_uri_response_get_content_length(response)) {
+      size = std::to_string(length) + " bytes";
+    }
+    if (SoupMessageHeaders* headers = webkit_uri_response_get_http_headers(response)) {
+      if (const char* date = soup_message_headers_get_one(headers, "Date")) served = date;
+      if (const char* last = soup_message_headers_get_one(headers, "Last-Modified")) {
+        modified = last;
       }
     }
   }

@@ -12,6 +12,11 @@
 
 namespace tarravelle {
 
+// Keeps the response of the page the view has just committed (nothing: forgets it, as a page of
+// the engine's own is shown). Properties tell of that response, not of the view's main resource: a
+// link downloaded later makes its own response the main resource while the page stays.
+void SetPageResponse(WebKitWebView* view, WebKitURIResponse* response);
+
 // What the properties dialog tells of a page, as (name, value) rows in order: title, address,
 // protocol, connection security, type, size and dates.
 std::vector<std::pair<std::string, std::string>> PageProperties(WebKitWebView* view);

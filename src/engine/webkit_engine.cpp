@@ -14,6 +14,7 @@
 #include "engine/certificate_trust.h"
 #include "engine/download_saver.h"
 #include "engine/engine_pages.h"
+#include "engine/page_properties.h"
 #include "engine/page_tools.h"
 #include "engine/popup_window.h"
 #include "engine/script_dialogs.h"
@@ -251,6 +252,7 @@ class WebKitEngine final : public BrowserEngine {
   // A page of the engine's own in place of one that could not be shown. Its load is quiet: the
   // program hears of it as one completed document, and the failure keeps the status line.
   void ShowEnginePage(EnginePageText page) {
+    SetPageResponse(view_, nullptr);  // the engine's page comes from no server
     failure_ = page.failure;
     shownAddress_ = page.shown;
     StatusTextChange.emit(failure_);
@@ -311,6 +313,9 @@ class WebKitEngine final : public BrowserEngine {
         self->StatusTextChange.emit("Redirecting to " + uri + "...");
         break;
       case WEBKIT_LOAD_COMMITTED:
+        if (WebKitWebResource* page = webkit_web_view_get_main_resource(self->view_)) {
+          SetPageResponse(self->view_, webkit_web_resource_get_response(page));
+        }
         self->stuck_->Committed();
         self->dialogs_->PageStarted();
         // From here on the view's address is the page's own.
