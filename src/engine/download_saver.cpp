@@ -35,6 +35,9 @@ std::set<std::string>& Unfinished() {
   return paths;
 }
 
+// The engine's partial file of a download, beside the file it becomes.
+constexpr const char* kPartialSuffix = ".wkdownload";
+
 void WriteRecord() {
   const std::string file = RecordsFolder() + "/" + std::to_string(getpid());
   if (Unfinished().empty()) {
@@ -44,7 +47,8 @@ void WriteRecord() {
   std::string content;
   for (const auto& path : Unfinished()) content += path + "\n";
   g_mkdir_with_parents(RecordsFolder().c_str(), 0700);
-  g_file_set_contents(file.c_str(), content.data(), static_cast<gssize>(content.size()), nullptr);
+  g_file_set_contents_full(file.c_str(), content.data(), static_cast<gssize>(content.size()),
+                           G_FILE_SET_CONTENTS_CONSISTENT, 0600, nullptr);
 }
 
 void Record(const std::string& path) {
@@ -69,7 +73,9 @@ std::string Fit(const std::string& stem, const std::string& tail, std::size_t mo
 std::string UniqueDownloadPath(const std::string& folder, const std::string& name) {
   const auto dot = name.rfind('.');
   const long limit = pathconf(folder.c_str(), _PC_NAME_MAX);
-  const std::size_t most = limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+  // The engine writes beside the name, under the name and its partial suffix, which must fit too.
+  const std::size_t most = (limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX) -
+                           std::char_traits<char>::length(kPartialSuffix);
   // An extension longer than a short word is part of the name, cut like the rest.
   const bool hasExtension = dot != std::string::npos && dot > 0 && name.size() - dot <= 16;
   const std::string stem = hasExtension ? name.substr(0, dot) : name;
@@ -81,26 +87,52 @@ std::string UniqueDownloadPath(const std::string& folder, const std::string& nam
   return path;
 }
 
-void ClearUnfinishedDownloadsOfEndedRuns() {
+namespace {
+
+// The unfinished download a record names: only a file directly inside the download folder, and
+// never through a symbolic link. Removes the engine's partial file and the empty file that held
+// the name; a finished download stays.
+void RemoveUnfinished(const std::string& folder, const std::string& path) {
+  const GCharPtr parent(g_path_get_dirname(path.c_str()));
+  const GCharPtr base(g_path_get_basename(path.c_str()));
+  const std::string name = base.get();
+  if (folder != parent.get() || name == "." || name == ".." || name == "/") return;
+  GStatBuf info;
+  const std::string partial = path + kPartialSuffix;
+  if (g_lstat(partial.c_str(), &info) == 0 && S_ISREG(info.st_mode)) g_unlink(partial.c_str());
+  if (g_lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
+    g_unlink(path.c_str());
+  }
+}
+
+}  // namespace
+
+std::string DefaultDownloadFolder() {
+  // The desktop's download folder, or "Downloads" in the home folder when it names none (made
+  // with the first download).
+  const char* downloads = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
+  return downloads ? std::string(downloads) : std::string(g_get_home_dir()) + "/Downloads";
+}
+
+void ClearUnfinishedDownloadsOfEndedRuns(const std::string& downloadFolder) {
   const std::string folder = RecordsFolder();
   GDir* dir = g_dir_open(folder.c_str(), 0, nullptr);
   if (!dir) return;
   while (const char* name = g_dir_read_name(dir)) {
     const std::string entry = name;
-    if (entry.empty() || entry.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (entry.empty() || entry.size() > 9 ||
+        entry.find_first_not_of("0123456789") != std::string::npos) {
+      continue;
+    }
     if (ProcessRunning(std::stol(entry))) continue;
     const std::string file = folder + "/" + entry;
+    GStatBuf info;
+    if (g_lstat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
     gchar* content = nullptr;
     if (g_file_get_contents(file.c_str(), &content, nullptr, nullptr)) {
       gchar** paths = g_strsplit(content, "\n", -1);
       for (gchar** path = paths; *path; ++path) {
-        if (!**path) continue;
-        g_unlink((std::string(*path) + ".wkdownload").c_str());
-        // The empty file that held the name; a finished one stays.
-        GStatBuf info;
-        if (g_stat(*path, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
-          g_unlink(*path);
-        }
+        if (**path) RemoveUnfinished(downloadFolder, *path);
       }
       g_strfreev(paths);
       g_free(content);
@@ -168,12 +200,7 @@ struct DownloadSaver::Job {
 DownloadSaver::DownloadSaver(std::string folder, Prompts* prompts,
                              std::function<void(const std::string&)> status)
     : folder_(std::move(folder)), prompts_(prompts), status_(std::move(status)) {
-  if (folder_.empty()) {
-    // The desktop's download folder, or "Downloads" in the home folder when it names none
-    // (made with the first download).
-    const char* downloads = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
-    folder_ = downloads ? std::string(downloads) : std::string(g_get_home_dir()) + "/Downloads";
-  }
+  if (folder_.empty()) folder_ = DefaultDownloadFolder();
 }
 
 DownloadSaver::~DownloadSaver() {

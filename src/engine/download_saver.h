@@ -21,10 +21,14 @@ std::string UniqueDownloadPath(const std::string& folder, const std::string& nam
 // The downloads of one engine's views: each is saved under a name of its own in the download
 // folder, with its progress, its end or its failure told through `status`. Downloads still
 // running when this goes are cancelled and their partial files removed.
+// The person's download folder: the desktop's, or ~/Downloads when it names none.
+std::string DefaultDownloadFolder();
 // Removes what the downloads of runs that did not end (killed, crashed) left unfinished: the
 // engine's partial file and the empty file in the name's place, for every download such a run
-// recorded as under way, and nothing else.
-void ClearUnfinishedDownloadsOfEndedRuns();
+// recorded as under way in `downloadFolder`, and nothing else: a recorded name outside that
+// folder, or one that is a symbolic link, is left alone.
+void ClearUnfinishedDownloadsOfEndedRuns(
+    const std::string& downloadFolder = DefaultDownloadFolder());
 
 class DownloadSaver {
  public:
