@@ -8,6 +8,8 @@ namespace {
 
 // A dialog that follows the last one within this time comes "in quick succession".
 constexpr std::int64_t kQuickSuccessionUs = 3 * G_USEC_PER_SEC;
+// A page whose stopped dialogs came this recently is taken to be still asking (a loop).
+constexpr std::int64_t kStillAskingUs = G_USEC_PER_SEC;
 
 std::string HostOf(WebKitWebView* view) {
   const char* uri = webkit_web_view_get_uri(view);
@@ -56,6 +58,7 @@ gboolean ScriptDialogs::Show(WebKitScriptDialog* dialog) {
   // Leaving the page, or its dialogs stopped: answered at once, as cancelled, but for the
   // question whether to leave the page, which is yes.
   if (silenced_ || dialog_) {
+    lastAnswered_ = g_get_monotonic_time();
     if (webkit_script_dialog_get_dialog_type(dialog) ==
         WEBKIT_SCRIPT_DIALOG_BEFORE_UNLOAD_CONFIRM) {
       webkit_script_dialog_confirm_set_confirmed(dialog, TRUE);
@@ -104,9 +107,14 @@ void ScriptDialogs::Close(bool ok) {
   webkit_script_dialog_unref(dialog);
 }
 
+bool ScriptDialogs::StillAsking() const {
+  return lastAnswered_ != 0 && g_get_monotonic_time() - lastAnswered_ < kStillAskingUs;
+}
+
 bool ScriptDialogs::Leave() {
+  const bool looping = silenced_ && StillAsking();
   silenced_ = true;
-  if (!dialog_) return false;
+  if (!dialog_) return looping;
   Close(dialog_ && webkit_script_dialog_get_dialog_type(dialog_) ==
                        WEBKIT_SCRIPT_DIALOG_BEFORE_UNLOAD_CONFIRM);
   return true;
@@ -115,6 +123,7 @@ bool ScriptDialogs::Leave() {
 void ScriptDialogs::PageStarted() {
   silenced_ = false;
   lastClosed_ = 0;
+  lastAnswered_ = 0;
 }
 
 }  // namespace tarravelle

@@ -27,9 +27,12 @@ class ScriptDialogs {
 
   // The page's `script-dialog`: shown, or answered at once; always handled.
   gboolean Show(WebKitScriptDialog* dialog);
-  // The person starts a navigation away from the page; true when a dialog was open, which the
-  // page's script waits on.
+  // The person starts a navigation away from the page; true when the page's script is held by
+  // its dialogs: one is open, or its stopped dialogs are still being answered at once (a loop
+  // that would keep the page's process too busy to leave the page).
   bool Leave();
+  // Whether the page's dialogs, answered at once, are still coming.
+  bool StillAsking() const;
   // Another page has taken the view's place: its dialogs are shown again.
   void PageStarted();
 
@@ -47,6 +50,7 @@ class ScriptDialogs {
   WebKitScriptDialog* dialog_ = nullptr;  // the one shown, referenced
   bool silenced_ = false;                 // answered at once until the next page
   std::int64_t lastClosed_ = 0;           // monotonic microseconds
+  std::int64_t lastAnswered_ = 0;         // the last dialog answered at once
   Gtk::Window window_;
   Gtk::Box box_{Gtk::Orientation::VERTICAL, 12};
   Gtk::Box buttons_{Gtk::Orientation::HORIZONTAL, 6};

@@ -152,6 +152,9 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool Stop() override {
+    // A page looping on its stopped dialogs never stops loading: its process is ended, and the
+    // engine's page says so.
+    if (dialogs_->StillAsking()) webkit_web_view_terminate_web_process(view_);
     webkit_web_view_stop_loading(view_);
     return true;
   }

@@ -326,13 +326,12 @@ TEST_F(WebKitEngineTest, AStoppedPageSaysSoAndRefreshLoadsItAgain) {
 
 // A page that loops on alert() never traps the person: its dialogs come in a window of their
 // own, offer to stop the page's dialogs when they come in quick succession, and a navigation
-// leaves the page.
+// leaves the page, whether a dialog is open or the person has stopped them.
 TEST_F(WebKitEngineTest, APageLoopingOnDialogsOffersToStopThemAndANavigationLeavesIt) {
   server_.AddPage("/trap",
                   "<title>Trap</title><script>setTimeout(function () { for (;;) alert('trap'); }, "
                   "100);</script>");
   server_.AddPage("/after", "<title>After</title>");
-  Load(server_.Url("/trap"));
   const auto dialog = [] {
     for (auto* window : Gtk::Window::list_toplevels()) {
       if (window->get_visible() && std::string(window->get_title()).starts_with("Message from")) {
@@ -341,26 +340,54 @@ TEST_F(WebKitEngineTest, APageLoopingOnDialogsOffersToStopThemAndANavigationLeav
     }
     return static_cast<Gtk::Window*>(nullptr);
   };
-  const auto offersToStop = [](Gtk::Widget* widget) {
+  const auto stopOffer = [](Gtk::Widget* widget) -> Gtk::CheckButton* {
     for (std::vector<Gtk::Widget*> open{widget}; !open.empty();) {
       Gtk::Widget* next = open.back();
       open.pop_back();
-      if (dynamic_cast<Gtk::CheckButton*>(next)) return next->get_visible();
+      if (auto* check = dynamic_cast<Gtk::CheckButton*>(next)) {
+        return check->get_visible() ? check : nullptr;
+      }
       for (auto* child = next->get_first_child(); child; child = child->get_next_sibling()) {
         open.push_back(child);
       }
     }
-    return false;
+    return nullptr;
   };
-  Gtk::Window* shown = nullptr;
-  ASSERT_TRUE(test::PumpUntil([&] { return (shown = dialog()); }));
-  EXPECT_FALSE(offersToStop(shown));
-  shown->close();  // the next one comes at once
-  ASSERT_TRUE(test::PumpUntil([&] { return (shown = dialog()) && offersToStop(shown); }));
+  // The dialogs come one after another; the second offers to stop them.
+  const auto trapped = [&] {
+    Gtk::Window* shown = nullptr;
+    if (!test::PumpUntil([&] { return (shown = dialog()); })) return shown;
+    EXPECT_EQ(stopOffer(shown), nullptr);
+    shown->close();
+    test::PumpUntil([&] { return (shown = dialog()) && stopOffer(shown); });
+    return shown;
+  };
+  ASSERT_TRUE(engine_->Navigate(server_.Url("/trap")));
+  Gtk::Window* shown = trapped();
+  ASSERT_TRUE(shown && stopOffer(shown));
   // Going to another page while the dialog is open leaves the page.
   ASSERT_TRUE(engine_->Navigate(server_.Url("/after")));
   EXPECT_TRUE(TitleBecomes("After"));
   EXPECT_EQ(dialog(), nullptr);
+
+  // Stopped, the page's dialogs are answered at once and its loop spins: Stop, and any
+  // navigation, still leave it at once.
+  for (const bool stop : {true, false}) {
+    ASSERT_TRUE(engine_->Navigate(server_.Url("/trap")));
+    shown = trapped();
+    ASSERT_TRUE(shown && stopOffer(shown));
+    stopOffer(shown)->set_active(true);
+    shown->close();
+    test::PumpFor(300);
+    EXPECT_EQ(dialog(), nullptr);
+    if (stop) {
+      engine_->Stop();
+      EXPECT_TRUE(TitleBecomes("Page stopped"));
+    } else {
+      ASSERT_TRUE(engine_->Navigate(server_.Url("/after")));
+      EXPECT_TRUE(TitleBecomes("After"));
+    }
+  }
 }
 
 TEST_F(WebKitEngineTest, APageStuckInALoopIsEndedByTheNextNavigation) {
