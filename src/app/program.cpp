@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "favorites/fav_dialog.h"
+#include "favorites/list_file.h"
 
 namespace tarravelle {
 namespace {
@@ -23,7 +24,8 @@ class NoMediaDevice : public MediaControlDevice {
 Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
                  std::function<void()> quit)
     : services_(std::move(services)),
-      favoritesList_(FavoritesFilePath(services_.folder.Path(), services_.dataFolder)),
+      favoritesList_(FavoritesFilePath(services_.folder.Path(), services_.dataFolder),
+                     services_.dataFolder),
       adopt_(std::move(adopt)),
       quit_(std::move(quit)) {
   if (!services_.mediaDevice) {
@@ -32,6 +34,9 @@ Program::Program(Services services, std::function<void(Gtk::Window&)> adopt,
   }
   media_ = std::make_unique<MediaEngine>(*services_.mediaDevice);
   favoritesList_.GoTo.connect([this](const std::string& address) { GoToFavorite(address); });
+  // What a save killed half-way left beside the list goes now, not only with the next save.
+  RemoveStaleSaveFiles(favoritesList_.FilePath());
+  RemoveStaleSaveFiles(favoritesList_.FilePath() + ".new");
 }
 
 Program::~Program() {
@@ -100,6 +105,12 @@ Form1& Program::ShowNewMainWindow() {
   adopt_(form);
   form.Form_Load();
   form.present();
+  // The last run's favourites went elsewhere: the first window says where.
+  if (windows_.size() == 1) {
+    if (const auto note = TakeSavedElsewhereNote(services_.dataFolder)) {
+      services_.prompts.MsgBox(&form, *note, "Favorites", MsgIcon::Exclamation, MsgButtons::OK);
+    }
+  }
   return form;
 }
 
@@ -117,9 +128,11 @@ void Program::End() {
   if (ended_) return;
   ended_ = true;
   if (favoritesList_.Dirty()) {
-    if (auto reason = favoritesList_.Save()) {
-      g_warning("favourites not saved to %s: %s", favoritesList_.SavePath().c_str(),
-                reason->c_str());
+    std::string why;
+    if (const auto elsewhere = favoritesList_.SaveAnywhere(why)) {
+      LeaveSavedElsewhereNote(services_.dataFolder, *elsewhere);
+    } else if (favoritesList_.Dirty()) {
+      g_warning("favourites not saved to %s: %s", favoritesList_.SavePath().c_str(), why.c_str());
     }
   }
   if (favorites_) favorites_->hide();

@@ -14,17 +14,34 @@ namespace tarravelle {
 // the system's folders (/usr/..., /bin, /sbin), which root may write to.
 std::string FavoritesFilePath(const std::string& programFolder, const std::string& dataFolder);
 
+// Where a list that could not be written where it belongs went instead.
+struct SavedElsewhere {
+  std::string intended;  // where it belongs
+  std::string where;     // where it went
+  std::string why;       // why it could not go where it belongs
+};
+
+// Records, in `folder`, that the list was saved elsewhere, for the next start to tell.
+bool LeaveSavedElsewhereNote(const std::string& folder, const SavedElsewhere& saved);
+// What the last run's note says, as a message to the person, and the note gone; nothing when
+// there is none.
+std::optional<std::string> TakeSavedElsewhereNote(const std::string& folder);
+
 // The favourites: the addresses of fav.Dat, read when the favourites dialog is loaded, changed
 // by Add and Remove, and written back whole by Save. The dialog is a view of it.
 class FavoritesList {
  public:
-  explicit FavoritesList(std::string path) : path_(std::move(path)) {}
+  // `fallbackFolder`: where the list goes at the end of a run when neither its file nor the
+  // place beside it takes it.
+  explicit FavoritesList(std::string path, std::string fallbackFolder = {})
+      : path_(std::move(path)), fallbackFolder_(std::move(fallbackFolder)) {}
   FavoritesList(const FavoritesList&) = delete;
   FavoritesList& operator=(const FavoritesList&) = delete;
 
   // Reads the file afresh; without a file the list is empty. A file that is there but cannot be
-  // read leaves the list empty and is never written over in this run: the list is saved beside
-  // it (`SavePath()`) instead.
+  // read is never written over in this run: the list is saved beside it (`SavePath()`) instead.
+  // While the file cannot be used (unreadable, or not there) the list saved beside it is read,
+  // so what went there comes back.
   void Load();
   // Why the file could not be read by the last Load; empty when it was read or was not there.
   const std::string& Unreadable() const { return unreadable_; }
@@ -42,6 +59,10 @@ class FavoritesList {
   bool Dirty() const { return dirty_; }
   // Writes the list to the file; the reason when it cannot.
   std::optional<std::string> Save();
+  // At the end of the run: writes the list to the file or, when that fails, beside it
+  // (fav.Dat.new) or in the fallback folder, never over a list this run did not read. Says
+  // where it went when that is not where it belongs; `why` gets the reason when it went nowhere.
+  std::optional<SavedElsewhere> SaveAnywhere(std::string& why);
   const std::string& FilePath() const { return path_; }
 
   // Asks for an address of the list to be opened; the program opens it in its first window.
@@ -53,8 +74,13 @@ class FavoritesList {
   sigc::signal<void()> Reset;
 
  private:
+  bool Takes(const std::string& path) const;
+
   std::string path_;
+  std::string fallbackFolder_;
   std::string unreadable_;
+  // The list beside the file, when this run read it.
+  std::string readBeside_;
   std::vector<std::string> items_;
   // For each item, the bytes it was read with from the file; none for an item added.
   std::vector<std::optional<std::string>> read_;

@@ -129,10 +129,10 @@ bool LoadListLines(ListLines& lines, const std::string& path, std::string* why) 
     lines.text.push_back(DecodeLine(bytes));
     lines.bytes.push_back(std::move(bytes));
     if (end == content->size()) break;
-    start =
-        end + (((*content)[end] == '\r' && end + 1 < content->size() && (*content)[end + 1] == '\n')
-                   ? 2
-                   : 1);
+    // CR LF, and LF CR as some old editors wrote it, are one line end each.
+    const bool pair = end + 1 < content->size() && (*content)[end] != (*content)[end + 1] &&
+                      ((*content)[end + 1] == '\r' || (*content)[end + 1] == '\n');
+    start = end + (pair ? 2 : 1);
   }
   return true;
 }
@@ -241,10 +241,12 @@ std::optional<std::string> SaveListLines(const std::vector<std::string>& text,
   }
   GStatBuf info;
   const int mode =
-      g_stat(target.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : 0644;
+      g_stat(target.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : 0600;
   RemoveStaleTemporaries(target);
   return ReplaceFile(target, content, mode);
 }
+
+void RemoveStaleSaveFiles(const std::string& path) { RemoveStaleTemporaries(FollowLinks(path)); }
 
 std::optional<std::string> SaveListToFile(const std::vector<std::string>& list,
                                           const std::string& path) {

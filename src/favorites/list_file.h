@@ -42,6 +42,10 @@ std::optional<std::string> SaveListLines(const std::vector<std::string>& text,
                                          const std::vector<std::optional<std::string>>& bytes,
                                          const std::string& path);
 
+// Removes the temporary files of this program's own that a save of `path` killed half-way left
+// beside it (through symbolic links, beside the file they lead to), and no other file.
+void RemoveStaleSaveFiles(const std::string& path);
+
 // Windows-1252 bytes as UTF-8; the five bytes that code page leaves undefined keep their
 // Latin-1 meaning.
 std::string Windows1252ToUtf8(const std::string& bytes);

@@ -31,6 +31,10 @@ class FavoritesTest : public testing::Test {
     std::ifstream file(FavPath(), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   }
+  static std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
   bool FavExists() const { return g_file_test(FavPath().c_str(), G_FILE_TEST_EXISTS); }
   void Add(const std::string& addressBar) {
     form_.cboURL.get_entry()->set_text(addressBar);
@@ -251,10 +255,56 @@ TEST_F(FavoritesTest, AFileThatCannotBeReadIsNeverWrittenOverAndTheListGoesBesid
     }
     EXPECT_TRUE(
         g_file_test(FavPath().c_str(), kind == "folder" ? G_FILE_TEST_IS_DIR : G_FILE_TEST_EXISTS));
-    std::ifstream beside(FavPath() + ".new", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), {}), "kept.example\r\n");
+    EXPECT_EQ(Read(FavPath() + ".new"), "kept.example\r\n");
+    // Loaded again (the next run), the list saved beside the file comes back and is kept.
+    EXPECT_EQ(Show().Items(), Items{"kept.example"});
+    Add("more.example");
+    test_.program().FavoritesDialog()->cmdClose_Click();
+    EXPECT_EQ(Read(FavPath() + ".new"), "kept.example\r\nmore.example\r\n");
     test::PumpFor(20);
   }
+}
+
+// fav.Dat leads nowhere (or the disk is full): Close says so, but the end of the run keeps the
+// list beside the file, or in the data folder when that place holds a file of someone else's,
+// and the next start says where.
+TEST_F(FavoritesTest, AListThatCannotBeWrittenAtTheEndGoesElsewhereAndTheNextStartSaysWhere) {
+  for (const bool besideTaken : {false, true}) {
+    SCOPED_TRACE(besideTaken);
+    test::TestProgram run;
+    const std::string fav = run.folder() + "/fav.Dat";
+    ASSERT_EQ(symlink(run.dir.File("gone/fav.Dat").c_str(), fav.c_str()), 0);
+    if (besideTaken) {
+      ASSERT_EQ(g_mkdir((fav + ".new").c_str(), 0700), 0);
+    }
+    Form1& form = run.ShowMainWindow();
+    form.cboURL.get_entry()->set_text("precious.example");
+    form.Menu("mnuFavoritesAddFavorites").Click();
+    form.Menu("mnuFileClose").Click();
+    ASSERT_EQ(run.quits, 1);
+    const std::string where = besideTaken ? run.dir.File("data") + "/fav.Dat.new" : fav + ".new";
+    EXPECT_EQ(Read(where), "precious.example\r\n");
+
+    run.Restart();
+    run.prompts.asked.clear();
+    run.ShowMainWindow();
+    ASSERT_EQ(run.prompts.asked.size(), 1u);
+    EXPECT_NE(run.prompts.asked[0].text.find(fav), std::string::npos);
+    EXPECT_NE(run.prompts.asked[0].text.find("saved to " + where), std::string::npos);
+    // Said once.
+    run.Restart();
+    run.prompts.asked.clear();
+    run.ShowMainWindow();
+    EXPECT_TRUE(run.prompts.asked.empty());
+  }
+}
+
+TEST_F(FavoritesTest, TemporariesOfASaveKilledHalfWayGoAtTheNextStart) {
+  const std::string stale = test_.dir.Write("program/.fav.Dat.tarravelle-save-AbC123", "half");
+  const std::string mine = test_.dir.Write("program/.fav.Dat.notes", "mine");
+  test_.Restart();
+  EXPECT_FALSE(g_file_test(stale.c_str(), G_FILE_TEST_EXISTS));
+  EXPECT_TRUE(g_file_test(mine.c_str(), G_FILE_TEST_EXISTS));
 }
 
 TEST_F(FavoritesTest, AVeryLongLineIsShownCutAndKeptWhole) {

@@ -1,6 +1,7 @@
 #include "favorites/list_file.h"
 
 #include <glib.h>
+#include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +40,9 @@ TEST(LoadListFromFile, ReadsOneItemPerLineWhateverTheLineEnds) {
   EXPECT_EQ(list, (Items{"unix", "mac", "both"}));
   ASSERT_TRUE(LoadListFromFile(list, dir.Write("c", "\r\n"), false));
   EXPECT_EQ(list, (Items{"unix", "mac", "both", ""}));
+  // LF CR, as some old editors end lines, is one line end, not a blank item between two.
+  ASSERT_TRUE(LoadListFromFile(list, dir.Write("d", "lf\n\rcr\n\r"), true));
+  EXPECT_EQ(list, (Items{"lf", "cr"}));
 }
 
 TEST(LoadListFromFile, CommasQuotesAndBlanksStayInOneItem) {
@@ -64,6 +68,10 @@ TEST(SaveListToFile, WritesCrLfUtf8AndRoundTrips) {
   ASSERT_EQ(SaveListToFile(items, dir.File("fav.Dat")), std::nullopt);
   EXPECT_EQ(Contents(dir.File("fav.Dat")),
             "www.example.org\r\n\r\na, \"b\"\r\nStraße\r\nwww.example.org\r\n");
+  // A list the program creates is the person's own to read.
+  GStatBuf info;
+  ASSERT_EQ(g_stat(dir.File("fav.Dat").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
   Items loaded;
   ASSERT_TRUE(LoadListFromFile(loaded, dir.File("fav.Dat"), true));
   EXPECT_EQ(loaded, items);

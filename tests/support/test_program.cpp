@@ -8,6 +8,16 @@ TestProgram::TestProgram(const std::string& settings) {
   folder_ = dir.File("program");
   std::filesystem::create_directories(folder_);
   if (!settings.empty()) dir.Write("settings.ini", settings);
+  Start();
+}
+
+void TestProgram::Restart() {
+  program_.reset();
+  engines_.clear();
+  Start();
+}
+
+void TestProgram::Start() {
   Services services{
       .settings = this->settings,
       .folder = ProgramFolder(folder_),

@@ -27,6 +27,8 @@ class TestProgram {
   Program& program() { return *program_; }
   // Where the program's own folder is; settings entries use it as their application name.
   const std::string& folder() const { return folder_; }
+  // Ends this run's program and starts another over the same folders, as the next start does.
+  void Restart();
   // Opens a main window as the splash screen would.
   Form1& ShowMainWindow() { return program_->ShowNewMainWindow(); }
   // The page view and side pane of the n-th main window.
@@ -43,6 +45,8 @@ class TestProgram {
   int quits = 0;
 
  private:
+  void Start();
+
   std::string folder_;
   std::vector<FakeEngine*> engines_;  // owned by the windows
   std::unique_ptr<Program> program_;
