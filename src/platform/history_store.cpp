@@ -1,8 +1,10 @@
 #include "platform/history_store.h"
 
+#include <fcntl.h>
 #include <glib.h>
 #include <glib/gstdio.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include "ports/gobject_ptr.h"
 
@@ -39,6 +41,11 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
 HistoryStore::HistoryStore(const std::string& path) : path_(path) {
   const GCharPtr folder(g_path_get_dirname(path.c_str()));
   g_mkdir_with_parents(folder.get(), 0700);
+  // Made by this program, the history is its person's alone to read (SQLite would make it
+  // readable by all); its journals take the same mode.
+  if (const int fd = g_open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0) {
+    close(fd);
+  }
   if (sqlite3_open(path.c_str(), &db_) != SQLITE_OK) {
     g_warning("browsing history unavailable: %s", db_ ? sqlite3_errmsg(db_) : "out of memory");
     sqlite3_close(db_);

@@ -1,5 +1,6 @@
 #include "platform/key_file_settings.h"
 
+#include <glib.h>
 #include <glib/gstdio.h>
 #include <glibmm/fileutils.h>
 #include <glibmm/keyfile.h>
@@ -7,6 +8,34 @@
 #include <sys/stat.h>
 
 namespace tarravelle {
+namespace {
+
+// A reason that may quote the file's own bytes (GLib's parser quotes the line it stopped at), as
+// text to show: printable characters as they are, every other byte as \xNN, and not longer than
+// a line of the status line needs.
+std::string PrintableReason(const std::string& reason) {
+  constexpr std::size_t kLongest = 300;
+  std::string shown;
+  const char* at = reason.data();
+  const char* end = at + reason.size();
+  while (at < end && shown.size() < kLongest) {
+    const gunichar c = g_utf8_get_char_validated(at, end - at);
+    if (c != static_cast<gunichar>(-1) && c != static_cast<gunichar>(-2) && g_unichar_isprint(c)) {
+      const char* next = g_utf8_next_char(at);
+      shown.append(at, next);
+      at = next;
+    } else {
+      char escaped[5];
+      g_snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(*at));
+      shown += escaped;
+      ++at;
+    }
+  }
+  if (at < end) shown += "\u2026";
+  return shown;
+}
+
+}  // namespace
 
 KeyFileSettings::KeyFileSettings(std::string path) : path_(std::move(path)) {}
 
@@ -57,7 +86,7 @@ void KeyFileSettings::Refresh() const {
       cache_ = file;
     } catch (const Glib::Error& error) {
       // Unreadable or malformed: every entry reads as not set until the file changes.
-      problem_ = error.what();
+      problem_ = PrintableReason(error.what());
     }
     stamp_ = stamp;
   }

@@ -1,5 +1,6 @@
 #include "platform/history_store.h"
 
+#include <glib/gstdio.h>
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
@@ -23,6 +24,10 @@ TEST(HistoryStore, RecordsVisitsNewestFirstAndTakesLateTitles) {
 
   // A second store on the same file sees the same history.
   EXPECT_EQ(HistoryStore(dir.File("sub/history.sqlite")).Recent(10).size(), 2u);
+  // Only its person may read where they have been.
+  GStatBuf info;
+  ASSERT_EQ(g_stat(dir.File("sub/history.sqlite").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 TEST(HistoryStore, UnopenableDatabaseLeavesAnEmptyHistory) {

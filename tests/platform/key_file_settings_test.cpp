@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/temp_dir.h"
 
 namespace tarravelle {
@@ -40,8 +42,15 @@ TEST(KeyFileSettings, MalformedOrUnreadableFileGivesEmptyTextAndSaysWhy) {
     SCOPED_TRACE(path);
     const KeyFileSettings store(path);
     EXPECT_EQ(store.GetSetting("/a", "HP", "HP"), "");
-    EXPECT_FALSE(store.Problem().empty());
+    const std::string problem = store.Problem();
+    EXPECT_FALSE(problem.empty());
+    // Shown on the start page and the status line: the file's bytes are escaped, not shown raw.
+    EXPECT_TRUE(g_utf8_validate(problem.data(), static_cast<gssize>(problem.size()), nullptr));
+    EXPECT_TRUE(std::ranges::none_of(problem, [](unsigned char c) { return c < 0x20; }));
   }
+  const std::string garbage = dir.Write("garbage.ini", "\x01\x02\xff\xfe\x7f junk\n");
+  EXPECT_NE(KeyFileSettings(garbage).Problem().find("\\x01\\x02"), std::string::npos)
+      << KeyFileSettings(garbage).Problem();
   EXPECT_EQ(KeyFileSettings(dir.Path()).Problem(), "not a regular file");
 }
 
