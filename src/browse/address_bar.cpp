@@ -2,7 +2,6 @@
 
 #include <gtkmm/eventcontrollerkey.h>
 
-
 namespace tarravelle {
 namespace {
 
@@ -42,6 +41,36 @@ AddressBar::AddressBar(Form1Controls& form, Prompts& prompts) : form_(form), pro
       },
       false);
   form.cboURL.add_controller(keys);
+
+  // Pasted, dropped or typed alike, a text that would make the address longer than the field
+  // holds is refused whole: the field would keep only its start, and Go would load an address
+  // the person never gave.
+  text_ = gtk_editable_get_delegate(GTK_EDITABLE(form.cboURL.get_entry()->gobj()));
+  insertText_ = g_signal_connect(text_, "insert-text", G_CALLBACK(&AddressBar::OnInsertText), this);
+}
+
+AddressBar::~AddressBar() { g_signal_handler_disconnect(text_, insertText_); }
+
+void AddressBar::OnInsertText(GtkEditable* text, const char* added, int length, int*,
+                              gpointer data) {
+  auto* self = static_cast<AddressBar*>(data);
+  const auto characters = static_cast<std::size_t>(g_utf8_strlen(added, length < 0 ? -1 : length));
+  if (self->FitsAddressBar(characters)) return;
+  g_signal_stop_emission_by_name(text, "insert-text");
+  self->form_.lblStatus.set_text(TooLongText(characters));
+}
+
+bool AddressBar::FitsAddressBar(std::size_t added) const {
+  const Gtk::Entry& entry = *form_.cboURL.get_entry();
+  int start = 0, end = 0;
+  const int selected = entry.get_selection_bounds(start, end) ? end - start : 0;
+  return entry.get_text_length() - selected + added <= kLongestAddress;
+}
+
+std::string AddressBar::TooLongText(std::size_t characters) {
+  return "Not put in the address bar: the text has " + std::to_string(characters) +
+         " characters, and an address there may have at most " + std::to_string(kLongestAddress) +
+         ".";
 }
 
 void AddressBar::cmdGo_Click() {

@@ -24,7 +24,11 @@ void PopupSwitch::cmdPopups_Click() {
 }
 
 void PopupSwitch::wWeb_NewWindow2(NewWindowRequest& request) {
-  if (form_.cmdPopups.Caption() == kBlocking) request.Cancel = true;
+  if (form_.cmdPopups.Caption() != kBlocking) return;
+  request.Cancel = true;
+  // A link or form the person chose may open a new window: nothing opening is said.
+  form_.lblStatus.set_text(request.url.empty() ? "Pop-up blocked"
+                                               : "Pop-up blocked: " + request.url);
 }
 
 void PopupSwitch::mnuFileWorkOffline_Click() {

@@ -71,10 +71,13 @@ void EditCommands::mnuEditPaste_Click() {
             text = clipboard->read_text_finish(result);
           } catch (const Glib::Error&) {
           }
-          entry->delete_text(start, end);
-          int position = start;
+          // Put in before the selection goes, so that a text the field refuses (too long for
+          // an address) leaves the field as it was.
+          int position = end;
           entry->insert_text(text, static_cast<int>(text.bytes()), position);
-          entry->set_position(position);
+          if (position == end && !text.empty()) return;
+          entry->delete_text(start, end);
+          entry->set_position(position - (end - start));
         });
   }
 }

@@ -116,6 +116,29 @@ TEST_F(NavigationTest, EveryKeyInTheAddressBarEmptiesTheSearchBox) {
   EXPECT_TRUE(test_.prompts.asked.empty());
 }
 
+// Pasted, dropped or typed: a text the address field cannot hold whole is refused whole, and
+// said, rather than cut to an address the person never gave.
+TEST_F(NavigationTest, AnAddressTooLongForTheFieldIsRefusedWholeAndSaid) {
+  auto* entry = form_.cboURL.get_entry();
+  Type("http://kept.example/");
+  entry->select_region(0, -1);
+  for (const std::size_t length : {std::size_t{70000}, std::size_t{1} << 20}) {
+    const std::string text = "http://long.example/" + std::string(length, 'x');
+    int position = entry->get_text_length();
+    entry->insert_text(text, static_cast<int>(text.size()), position);
+    EXPECT_EQ(std::string(entry->get_text()), "http://kept.example/");
+    EXPECT_NE(std::string(form_.lblStatus.get_text()).find(std::to_string(text.size())),
+              std::string::npos)
+        << form_.lblStatus.get_text();
+  }
+  // The longest address the field holds goes in whole.
+  const std::string longest(AddressBar::kLongestAddress, 'y');
+  Type("");
+  int position = 0;
+  entry->insert_text(longest, static_cast<int>(longest.size()), position);
+  EXPECT_EQ(std::string(entry->get_text()), longest);
+}
+
 TEST_F(NavigationTest, PopupSwitchFlipsCaptionLabelAndDecision) {
   NewWindowRequest request;
   form_.wWeb->NewWindow2.emit(request);
@@ -132,9 +155,10 @@ TEST_F(NavigationTest, PopupSwitchFlipsCaptionLabelAndDecision) {
   form_.cmdPopups.Press();
   EXPECT_EQ(form_.cmdPopups.Caption(), "Pop-ups Disabled");
   EXPECT_EQ(std::string(form_.lblcaption2.get_text()), "Popups NOT Allowed");
-  NewWindowRequest blocked;
+  NewWindowRequest blocked{.url = "http://pop.example/up"};
   form_.wWeb->NewWindow2.emit(blocked);
   EXPECT_TRUE(blocked.Cancel);
+  EXPECT_EQ(std::string(form_.lblStatus.get_text()), "Pop-up blocked: http://pop.example/up");
 
   // The caption is compared exactly: any other text counts as allowing, and the next click blocks.
   form_.cmdPopups.SetCaption("pop-ups disabled");
