@@ -18,8 +18,17 @@ constexpr double kSmallest = 0.25, kLargest = 4.0;
 PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pdfPath)) {
   set_title("Print Preview");
   set_default_size(700, 900);
-  const GCharPtr uri(g_filename_to_uri(path_.c_str(), nullptr, nullptr));
-  if (uri) document_.reset(poppler_document_new_from_file(uri.get(), nullptr, nullptr));
+  // Read whole into memory, so that the copy of the page on disk goes at once rather than with
+  // the window (or with the next start, after a crash).
+  gchar* content = nullptr;
+  gsize size = 0;
+  if (g_file_get_contents(path_.c_str(), &content, &size, nullptr)) {
+    const CHandle<GBytes, g_bytes_unref> bytes(g_bytes_new_take(content, size));
+    document_.reset(poppler_document_new_from_bytes(bytes.get(), nullptr, nullptr));
+  }
+  g_unlink(path_.c_str());
+  const GCharPtr folder(g_path_get_dirname(path_.c_str()));
+  g_rmdir(folder.get());
 
   previous_.set_label("Previous Page");
   next_.set_label("Next Page");
@@ -59,11 +68,7 @@ PrintPreviewWindow::PrintPreviewWindow(std::string pdfPath) : path_(std::move(pd
   ShowPage(0);
 }
 
-PrintPreviewWindow::~PrintPreviewWindow() {
-  g_unlink(path_.c_str());
-  const GCharPtr folder(g_path_get_dirname(path_.c_str()));
-  g_rmdir(folder.get());
-}
+PrintPreviewWindow::~PrintPreviewWindow() = default;
 
 int PrintPreviewWindow::PageCount() const {
   return document_ ? poppler_document_get_n_pages(document_.get()) : 0;

@@ -17,7 +17,7 @@ namespace tarravelle {
 // The engine's print preview: the pages of a printed PDF, one at a time, with Previous and
 // Next. A page opens with its whole width in view; Zoom In and Zoom Out enlarge and shrink it,
 // and Fit Width goes back. The PDF is a temporary file of the preview's own, alone in its folder;
-// both are removed when the window goes.
+// the window reads it into memory and removes both at once.
 class PrintPreviewWindow : public Gtk::Window {
  public:
   explicit PrintPreviewWindow(std::string pdfPath);

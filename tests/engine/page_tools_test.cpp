@@ -5,6 +5,7 @@
 #include <gdkmm/clipboard.h>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <webkit/webkit.h>
 
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "engine/page_properties.h"
 #include "engine/page_saving.h"
 #include "engine/print_preview_window.h"
+#include "engine/run_folders.h"
 #include "engine/webkit_engine_fixture.h"
 #include "support/clipboard_lock.h"
 #include "support/fake_prompts.h"
@@ -132,6 +134,13 @@ TEST_F(WebKitEngineTest, PrintPreviewShowsThePrintedPagesAndPropertiesThePage) {
   PrintPreviewWindow* preview = nullptr;
   ASSERT_TRUE(test::PumpUntil([&] { return (preview = OpenWindow<PrintPreviewWindow>()); }));
   EXPECT_GE(preview->PageCount(), 1);
+  // The printed copy of the page is read and gone from the disk while the preview shows it.
+  const std::string runs = PrivateRuntimeFolder();
+  GDir* dir = g_dir_open(runs.c_str(), 0, nullptr);
+  ASSERT_NE(dir, nullptr);
+  const std::string mine = "preview-" + std::to_string(getpid()) + "-";
+  while (const char* name = g_dir_read_name(dir)) EXPECT_FALSE(std::string(name).starts_with(mine));
+  g_dir_close(dir);
   // The whole width of the page is in view (an A4 or Letter page at its printed size is wider
   // than the window), and the zoom leaves fitting until Fit Width.
   ASSERT_TRUE(test::PumpUntil([&] { return preview->Scale() < 1.0; }));
