@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build program run test test-asan bench fuzz package clean
+.PHONY: all deps configure build program run test test-asan bench fuzz package install-check clean
 
 all: build
 
@@ -28,6 +28,10 @@ run: program
 package: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarravelle icons manpage
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs that package as a person would (as root), starts it and removes it again.
+install-check: package
+	scripts/install-check $(BUILD_DIR)
 
 test: build
 	scripts/with-display ctest --test-dir $(BUILD_DIR) --output-on-failure -j 2
