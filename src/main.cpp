@@ -75,13 +75,16 @@ int main(int, char* argv[]) {
         .shell = &running.shell,
         .makeEngine =
             [&] {
+              const std::string folder = running.program->services().folder.Path();
               return MakeWebKitEngine(*running.session,
                                       {.settings = running.settings,
                                        .history = running.history.get(),
                                        .folderPages = running.folderPages.get(),
                                        .prompts = &running.prompts,
                                        .settingsFile = running.settings.Path(),
-                                       .programFolder = running.program->services().folder.Path()});
+                                       .homePage = running.settings.GetSetting(
+                                           folder, kHomePageSection, kHomePageKey),
+                                       .homePageGroup = folder + "\\" + kHomePageSection});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),

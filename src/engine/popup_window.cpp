@@ -2,6 +2,7 @@
 
 #include <glibmm/main.h>
 
+#include <algorithm>
 #include <array>
 
 namespace tarravelle {
@@ -54,6 +55,25 @@ void PopupWindow::OnTitle(GObject*, GParamSpec*, gpointer self) {
 GtkWidget* PopupWindow::OnCreate(WebKitWebView* view, WebKitNavigationAction* action,
                                  gpointer self) {
   return static_cast<PopupWindow*>(self)->create_(view, action);
+}
+
+GtkWidget* PopupWindows::Create(WebKitWebView* from, WebKitNavigationAction* action) {
+  std::string url;
+  if (auto* request = webkit_navigation_action_get_request(action)) {
+    if (const char* uri = webkit_uri_request_get_uri(request)) url = uri;
+  }
+  if (!ask_(url)) return nullptr;
+  auto& popup = popups_.emplace_back(std::make_unique<PopupWindow>(
+      from,
+      [this](WebKitWebView* view, WebKitNavigationAction* next) { return Create(view, next); },
+      [this](PopupWindow* gone) {
+        popups_.remove_if([gone](const auto& owned) { return owned.get() == gone; });
+      }));
+  return GTK_WIDGET(popup->View());
+}
+
+bool PopupWindows::Owns(WebKitWebView* view) const {
+  return std::ranges::any_of(popups_, [view](const auto& popup) { return popup->View() == view; });
 }
 
 }  // namespace tarravelle

@@ -4,6 +4,9 @@
 #include <webkit/webkit.h>
 
 #include <functional>
+#include <list>
+#include <memory>
+#include <string>
 
 #include "engine/signal_connections.h"
 
@@ -32,6 +35,26 @@ class PopupWindow : public Gtk::Window {
   std::function<GtkWidget*(WebKitWebView*, WebKitNavigationAction*)> create_;
   sigc::connection gone_;
   SignalConnections signals_;
+};
+
+// The pop-up windows of one engine's view, and of their views in turn: each asked for is let
+// through or not by `ask` (the engine's NewWindow2), and each is owned here until it closes.
+class PopupWindows {
+ public:
+  // `ask` gets the pop-up's address; true lets it open.
+  explicit PopupWindows(std::function<bool(const std::string&)> ask) : ask_(std::move(ask)) {}
+  ~PopupWindows() { popups_.clear(); }
+  PopupWindows(const PopupWindows&) = delete;
+  PopupWindows& operator=(const PopupWindows&) = delete;
+
+  // The view of a new pop-up asked for by `from`, or null when it may not open.
+  GtkWidget* Create(WebKitWebView* from, WebKitNavigationAction* action);
+  // Whether `view` is one of the pop-ups' views.
+  bool Owns(WebKitWebView* view) const;
+
+ private:
+  std::function<bool(const std::string&)> ask_;
+  std::list<std::unique_ptr<PopupWindow>> popups_;
 };
 
 }  // namespace tarravelle

@@ -25,10 +25,13 @@ struct WebKitEngineServices {
   FolderPageSource* folderPages = nullptr;
   // Says why a page could not be saved; without it a failed save is only logged.
   Prompts* prompts = nullptr;
-  // Where the program's settings are, and the folder that names the group of its home page
-  // setting, for the start page and the page of a home page that cannot be opened.
+  // Where the program's settings are, for the start page and the page of a home page that
+  // cannot be opened.
   std::string settingsFile = {};
-  std::string programFolder = {};
+  // The program's home page setting: its text, which the engine's page for an address it
+  // refuses tells apart from others, and the settings group that holds it.
+  std::string homePage = {};
+  std::string homePageGroup = {};
   // Where downloads are saved; empty: the person's download folder.
   std::string downloadFolder = {};
 };
