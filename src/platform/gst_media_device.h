@@ -4,23 +4,23 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
+#include "platform/gst_player_options.h"
+#include "platform/mci_command.h"
 #include "ports/media_control.h"
 
 namespace tarravelle {
 
-// The media control device over GStreamer: every open device is a playbin named by the path it
-// was opened with. Lengths and positions are answered in milliseconds or in frames: a video
-// frame at the stream's own frame rate, or 1/25 s for a file without video.
+class GstPlayer;
+
+// The media control device over GStreamer: the adapter of the command grammar
+// (`platform/mci_command.h`) to typed players. Each command string is parsed once and becomes
+// calls of the `GstPlayer` of the device it names, every open device being one player named by
+// the path it was opened with. Lengths and positions are answered in milliseconds or in frames:
+// a video frame at the stream's own frame rate, or 1/25 s for a file without video.
 class GstMediaDevice : public MediaControlDevice {
  public:
-  struct Options {
-    // Plays into fakesinks at the real pace instead of the screen and speakers (for tests).
-    bool silent = false;
-    // How long an open may wait for the file to be ready to play.
-    unsigned openTimeoutMs = 10000;
-  };
+  using Options = GstPlayerOptions;
 
   GstMediaDevice();
   explicit GstMediaDevice(Options options);
@@ -32,14 +32,19 @@ class GstMediaDevice : public MediaControlDevice {
   // failed, or has taken longer than the open timeout; every other command answers at once.
   void SendStringNotify(const std::string& command, std::function<void(MciReply)> done) override;
 
-  struct Device;
-
  private:
-  MciReply Open(const std::string& name, const std::vector<std::string>& words);
-  // Makes the device and starts its preroll; an error when the open cannot even start.
-  MciReply StartOpen(const std::string& name, const std::vector<std::string>& words);
-  // Called by an opening device when its open has an answer: a failed one is forgotten.
-  void FinishOpen(const std::string& name, MciReply reply);
+  enum class TimeFormat { Milliseconds, Frames };
+  struct Device {
+    std::unique_ptr<GstPlayer> player;
+    TimeFormat format = TimeFormat::Milliseconds;
+    std::int64_t ToUnits(std::int64_t ns) const;
+  };
+
+  // Runs a parsed command; an open with `done` answers through it later, every other command
+  // here.
+  MciReply Run(const MciCommand& command, std::function<void(MciReply)>* done);
+  // Checks an open's words and file and starts loading it; the device when it is under way.
+  MciReply StartOpen(const MciCommand& command, Device*& device);
   MciReply Play(Device& device, const std::vector<std::string>& words);
   MciReply Set(Device& device, const std::vector<std::string>& words);
   MciReply Status(Device& device, const std::vector<std::string>& words);
@@ -50,7 +55,7 @@ class GstMediaDevice : public MediaControlDevice {
   Options options_;
   bool started_ = false;
   std::thread starting_;
-  std::map<std::string, std::unique_ptr<Device>> devices_;
+  std::map<std::string, Device> devices_;
 };
 
 }  // namespace tarravelle
