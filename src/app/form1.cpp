@@ -69,7 +69,7 @@ Form1::Form1(MainWindowHost& program)
   popupSwitch_ = std::make_unique<PopupSwitch>(*this);
   searchBar_ = std::make_unique<SearchBar>(*this);
   favoritesMenu_ = std::make_unique<FavoritesMenu>(
-      *this, services.prompts, [&program] { return program.FavoritesForMenu(); });
+      *this, services.prompts, program.Favorites(), [&program] { program.ShowFavorites(); });
   folderPane_ = std::make_unique<FolderPane>(*this, services.specialFolders);
   playerPanel_ = std::make_unique<PlayerPanel>(*this, services.prompts, program.Media());
   editCommands_ = std::make_unique<EditCommands>(*this);
@@ -332,7 +332,8 @@ void Form1::Form_Load() {
   // Each step stands alone: a failure in one does not stop the next.
   const auto& services = program_.services();
   homepage = services.settings.GetSetting(services.folder.Path(), kHomePageSection, kHomePageKey);
-  // Handed over exactly as stored; a refusal (an empty address, say) leaves a blank page.
+  // Handed over exactly as stored: without one the engine opens its start page, which says how
+  // to choose one, and a text it cannot open gets its page that says so.
   wWeb->Navigate(homepage);
   if (cmdPopups.Caption() == "Pop-ups Disabled") lblcaption2.set_text("Popups NOT Allowed -");
   Menu("mnuFileWorkOffline").SetChecked(false);

@@ -6,7 +6,7 @@ namespace tarravelle {
 
 class Form1;
 class MediaEngine;
-class frmFav;
+class FavoritesList;
 
 // What a main window asks of the program that owns it: the desktop services, what the windows
 // share, and the end of the run. `Program` is the host; a window knows nothing more of it, so
@@ -16,8 +16,10 @@ class MainWindowHost {
   virtual Services& services() = 0;
   // The one media engine, shared by every main window's player panel.
   virtual MediaEngine& Media() = 0;
-  // The favourites dialog for a window's menu, loaded when it is not; null once the run ended.
-  virtual frmFav* FavoritesForMenu() = 0;
+  // The favourites, which the program owns for the whole run.
+  virtual FavoritesList& Favorites() = 0;
+  // Shows the favourites dialog, loading it when it is not; nothing once the run has ended.
+  virtual void ShowFavorites() = 0;
   // Opens a further main window.
   virtual Form1& ShowNewMainWindow() = 0;
   // The first main window; null before it exists.

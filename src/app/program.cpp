@@ -74,7 +74,9 @@ frmFav& Program::LoadFavoritesDialog() {
   return *favorites_;
 }
 
-frmFav* Program::FavoritesForMenu() { return ended_ ? nullptr : &LoadFavoritesDialog(); }
+void Program::ShowFavorites() {
+  if (!ended_) LoadFavoritesDialog().present();
+}
 
 void Program::UnloadFavoritesDialog() {
   if (!favorites_) return;

@@ -38,7 +38,7 @@ class Program : public MainWindowHost {
   // The one media engine of the program, shared by every main window's player panel.
   MediaEngine& Media() override { return *media_; }
   // The favourites, which the favourites dialog shows while it is loaded.
-  FavoritesList& Favorites() { return favoritesList_; }
+  FavoritesList& Favorites() override { return favoritesList_; }
 
   // Makes the first main window ahead of time, hidden, with its page engine started, so that
   // showing it later costs little (called while the splash screen shows; nothing once a main
@@ -56,9 +56,8 @@ class Program : public MainWindowHost {
   frmFav* FavoritesDialog() const { return favorites_.get(); }
   // The favourites dialog, loaded (reading its file) when it is not.
   frmFav& LoadFavoritesDialog();
-  // The same for the windows' menus, which may still be answered while the program ends:
-  // null once it has ended.
-  frmFav* FavoritesForMenu() override;
+  // Loads and shows the favourites dialog, for the windows' menus; nothing once the run ended.
+  void ShowFavorites() override;
   // Discards the dialog and forgets the list; the next reference loads it again.
   void UnloadFavoritesDialog();
 

@@ -68,16 +68,15 @@ void frmFav::Form_Load() {
     if (services_.owner) set_transient_for(*services_.owner);
   }
   auto& list = services_.list;
-  list.Load();
+  // The list may have been read already, by Add to Favorites; reading it shows it.
+  if (list.Loaded()) {
+    ShowItems();
+  } else {
+    list.Load();
+  }
   cmdGoToFav.set_sensitive(false);
-  if (!list.Unreadable().empty()) {
-    services_.prompts.MsgBox(this,
-                             "The favourites file " + list.FilePath() + " could not be read (" +
-                                 list.Unreadable() +
-                                 "). Tarravelle leaves it as it is; favourites you add now are "
-                                 "saved to " +
-                                 list.SavePath() + ".",
-                             "Favorites", MsgIcon::Exclamation, MsgButtons::OK);
+  if (const auto notice = list.TakeLoadNotice()) {
+    services_.prompts.MsgBox(this, *notice, "Favorites", MsgIcon::Exclamation, MsgButtons::OK);
   }
 }
 

@@ -20,8 +20,9 @@
 
 namespace tarravelle {
 
-// The favourites dialog: a view of the program's favourites list, which it reads when it is
-// loaded and writes back on Close. Go to Url asks the list to open the chosen address.
+// The favourites dialog: a view of the program's favourites list, which is read when the dialog
+// is loaded (unless Add to Favorites has read it already) and written back on Close. Go to Url
+// asks the list to open the chosen address.
 class frmFav : public Gtk::Window {
  public:
   struct Services {
@@ -50,8 +51,6 @@ class frmFav : public Gtk::Window {
   void cmdClose_Click();
 
   const std::vector<std::string>& Items() const { return services_.list.Items(); }
-  // Appends an item, as Add to Favorites does.
-  void AddItem(const std::string& item) { services_.list.Add(item); }
   // The selected item's index, -1 for none; selecting one is what a click on it does.
   int ListIndex() const;
   void SetListIndex(int index);

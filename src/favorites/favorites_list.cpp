@@ -46,6 +46,8 @@ void FavoritesList::Load() {
                  std::make_move_iterator(lines.bytes.end()));
   }
   dirty_ = false;
+  loaded_ = true;
+  noticeTaken_ = false;
   Reset.emit();
 }
 
@@ -53,7 +55,16 @@ void FavoritesList::Unload() {
   items_.clear();
   read_.clear();
   dirty_ = false;
+  loaded_ = false;
   Reset.emit();
+}
+
+std::optional<std::string> FavoritesList::TakeLoadNotice() {
+  if (unreadable_.empty() || noticeTaken_) return std::nullopt;
+  noticeTaken_ = true;
+  return "The favourites file " + path_ + " could not be read (" + unreadable_ +
+         "). Tarravelle leaves it as it is; favourites you add now are saved to " + SavePath() +
+         ".";
 }
 
 void FavoritesList::Add(const std::string& item) {

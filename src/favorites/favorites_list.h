@@ -43,8 +43,16 @@ class FavoritesList {
   // While the file cannot be used (unreadable, or not there) the list saved beside it is read,
   // so what went there comes back.
   void Load();
+  // Reads the file when the list has not been read since the start or the last Unload.
+  void LoadOnce() {
+    if (!loaded_) Load();
+  }
+  bool Loaded() const { return loaded_; }
   // Why the file could not be read by the last Load; empty when it was read or was not there.
   const std::string& Unreadable() const { return unreadable_; }
+  // What the person is to be told of the last Load, once: that the file could not be read and
+  // where the list goes instead.
+  std::optional<std::string> TakeLoadNotice();
   // Where Save writes: the file, or beside it when it could not be read.
   std::string SavePath() const { return unreadable_.empty() ? path_ : path_ + ".new"; }
   // Forgets the list, as an unloaded dialog does; the next Load reads the file again.
@@ -85,6 +93,8 @@ class FavoritesList {
   // For each item, the bytes it was read with from the file; none for an item added.
   std::vector<std::optional<std::string>> read_;
   bool dirty_ = false;
+  bool loaded_ = false;
+  bool noticeTaken_ = false;
 };
 
 }  // namespace tarravelle

@@ -4,19 +4,19 @@
 
 #include <functional>
 
+#include "favorites/favorites_list.h"
 #include "ports/prompts.h"
 #include "ui/form1_controls.h"
 
 namespace tarravelle {
 
-class frmFav;
-
 // The Favorites menu's Add and Show items of a main window.
 class FavoritesMenu : public sigc::trackable {
  public:
-  // `dialog` gives the program's favourites dialog, loading it when it is not; null once the
-  // program is ending.
-  FavoritesMenu(Form1Controls& form, Prompts& prompts, std::function<frmFav*()> dialog);
+  // `list` is the program's favourites, which outlive the window; `show` shows the program's
+  // favourites dialog.
+  FavoritesMenu(Form1Controls& form, Prompts& prompts, FavoritesList& list,
+                std::function<void()> show);
 
   void mnuFavoritesAddFavorites_Click();
   void mnuFavoritesShowFavorites_Click();
@@ -24,7 +24,8 @@ class FavoritesMenu : public sigc::trackable {
  private:
   Form1Controls& form_;
   Prompts& prompts_;
-  std::function<frmFav*()> dialog_;
+  FavoritesList& list_;
+  std::function<void()> show_;
 };
 
 }  // namespace tarravelle

@@ -66,13 +66,15 @@ TEST_F(FavoritesTest, AddAppendsTheAddressBarTextAfterTheStoredItemsWithoutShowi
   Add("www.example.org");
   Add("www.example.org");
   Add("   ");
-  frmFav* dialog = test_.program().FavoritesDialog();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_FALSE(dialog->get_visible());
-  EXPECT_EQ(dialog->Items(),
-            (Items{"stored.example", "www.example.org", "www.example.org", "   "}));
+  // The list is the program's: no dialog is made to add to it.
+  EXPECT_EQ(test_.program().FavoritesDialog(), nullptr);
+  const Items added{"stored.example", "www.example.org", "www.example.org", "   "};
+  EXPECT_EQ(test_.program().Favorites().Items(), added);
   EXPECT_EQ(ReadFav(), "stored.example\r\n");
   EXPECT_TRUE(test_.prompts.asked.empty());
+  // Shown afterwards, the dialog shows the list as it stands, without reading the file again.
+  WriteFav("changed.example\r\n");
+  EXPECT_EQ(Show().Items(), added);
 }
 
 TEST_F(FavoritesTest, AddWithAnEmptyAddressBarAsksForTheAddress) {
@@ -84,7 +86,7 @@ TEST_F(FavoritesTest, AddWithAnEmptyAddressBarAsksForTheAddress) {
   EXPECT_EQ(test_.prompts.asked[0].text, "Enter website you wish to add to favorites");
   EXPECT_EQ(test_.prompts.asked[0].title, "Add");
   EXPECT_EQ(test_.prompts.asked[0].initial, "www.");
-  EXPECT_EQ(test_.program().FavoritesDialog()->Items(), (Items{"news.example", "www."}));
+  EXPECT_EQ(test_.program().Favorites().Items(), (Items{"news.example", "www."}));
 }
 
 TEST_F(FavoritesTest, GoToUrlLoadsTheSelectedItemInTheFirstWindowAndHidesTheDialog) {
