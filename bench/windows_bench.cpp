@@ -13,7 +13,7 @@
 #include "browse/address_bar.h"
 #include "favorites/fav_dialog.h"
 #include "favorites/list_file.h"
-#include "platform/renderer_choice.h"
+#include "start/renderer_choice.h"
 #include "support/test_program.h"
 
 namespace {

@@ -21,9 +21,9 @@
 #include "platform/gtk_prompts.h"
 #include "platform/history_store.h"
 #include "platform/key_file_settings.h"
-#include "platform/process_clock.h"
+#include "start/process_clock.h"
 #include "platform/program_folder.h"
-#include "platform/renderer_choice.h"
+#include "start/renderer_choice.h"
 #include "platform/x11_window_stacking.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/renderer_choice.h"
+#include "start/renderer_choice.h"
 
 #include <epoxy/gl.h>
 #include <gdk/gdk.h>

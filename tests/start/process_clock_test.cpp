@@ -1,4 +1,4 @@
-#include "platform/process_clock.h"
+#include "start/process_clock.h"
 
 #include <gtest/gtest.h>
 
