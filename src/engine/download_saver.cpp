@@ -234,10 +234,8 @@ void DownloadSaver::Take(WebKitDownload* download) {
 
 void DownloadSaver::Forget(Job* job) {
   // Gone once its own signal has returned.
-  Glib::signal_idle().connect_once([this, job, alive = std::weak_ptr<bool>(alive_)] {
-    if (alive.expired()) return;
-    jobs_.remove_if([job](const auto& owned) { return owned.get() == job; });
-  });
+  Glib::signal_idle().connect_once(lifetime_.Guard(
+      [this, job] { jobs_.remove_if([job](const auto& owned) { return owned.get() == job; }); }));
 }
 
 }  // namespace tarravelle

@@ -9,6 +9,7 @@
 
 #include "engine/signal_connections.h"
 #include "ports/gobject_ptr.h"
+#include "ports/lifetime.h"
 #include "ports/prompts.h"
 
 namespace tarravelle {
@@ -51,7 +52,7 @@ class DownloadSaver {
   Prompts* prompts_;
   std::function<void(const std::string&)> status_;
   std::list<std::unique_ptr<Job>> jobs_;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Lifetime lifetime_;
 };
 
 }  // namespace tarravelle

@@ -103,10 +103,9 @@ void PageTools::Keep(std::unique_ptr<Gtk::Window> dialog) {
   Gtk::Window* window = dialog.get();
   dialogs_.push_back(std::move(dialog));
   window->signal_hide().connect([this, window] {
-    Glib::signal_idle().connect_once([alive = std::weak_ptr<bool>(alive_), this, window] {
-      if (alive.expired()) return;
+    Glib::signal_idle().connect_once(lifetime_.Guard([this, window] {
       dialogs_.remove_if([window](const auto& owned) { return owned.get() == window; });
-    });
+    }));
   });
 }
 

@@ -11,6 +11,7 @@
 #include "engine/find_bar.h"
 #include "engine/page_printing.h"
 #include "ports/browser_engine.h"
+#include "ports/lifetime.h"
 #include "ports/prompts.h"
 
 namespace tarravelle {
@@ -62,7 +63,7 @@ class PageTools {
   std::unique_ptr<FindBar> findBar_;
   PagePrinting printing_;
   std::list<std::unique_ptr<Gtk::Window>> dialogs_;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Lifetime lifetime_;
 };
 
 }  // namespace tarravelle

@@ -14,13 +14,11 @@ ColourTheme::ColourTheme(Form1Controls& form, Prompts& prompts) : form_(form), p
 }
 
 void ColourTheme::mnuToolsChangeTheme_Click() {
-  std::weak_ptr<bool> alive = alive_;
-  prompts_.ChooseColour(&form_.window, [this, alive](std::optional<RgbColour> chosen) {
-    if (alive.expired()) return;
+  prompts_.ChooseColour(&form_.window, lifetime_.Guard([this](std::optional<RgbColour> chosen) {
     // A cancelled chooser keeps the colour it held, and that colour is painted all the same.
     if (chosen) dialogColour_ = *chosen;
     Paint(dialogColour_);
-  });
+  }));
 }
 
 void ColourTheme::Paint(RgbColour colour) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "ports/lifetime.h"
 #include "ports/prompts.h"
 #include "ui/form1_controls.h"
 
@@ -36,7 +37,7 @@ class ColourTheme : public sigc::trackable {
   Prompts& prompts_;
   RgbColour dialogColour_ = 0x000000;
   // Lets a chooser answered after the window has gone find nothing.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Lifetime lifetime_;
 };
 
 }  // namespace tarravelle

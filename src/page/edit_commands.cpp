@@ -62,10 +62,8 @@ void EditCommands::mnuEditPaste_Click() {
     // The clipboard answers later; its text replaces the selection as it stood when asked.
     // No text at all replaces it with nothing.
     auto clipboard = entry->get_clipboard();
-    std::weak_ptr<bool> alive = alive_;
     clipboard->read_text_async(
-        [entry, clipboard, start, end, alive](Glib::RefPtr<Gio::AsyncResult>& result) {
-          if (alive.expired()) return;
+        lifetime_.Guard([entry, clipboard, start, end](Glib::RefPtr<Gio::AsyncResult>& result) {
           Glib::ustring text;
           try {
             text = clipboard->read_text_finish(result);
@@ -78,7 +76,7 @@ void EditCommands::mnuEditPaste_Click() {
           if (position == end && !text.empty()) return;
           entry->delete_text(start, end);
           entry->set_position(position - (end - start));
-        });
+        }));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ports/lifetime.h"
 #include "ui/form1_controls.h"
 
 namespace tarravelle {
@@ -27,7 +28,7 @@ class EditCommands : public sigc::trackable {
   Form1Controls& form_;
   sigc::connection find_;
   // Lets a clipboard answer that comes after these commands have gone find nothing.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Lifetime lifetime_;
 };
 
 }  // namespace tarravelle

@@ -44,7 +44,7 @@ PlayerPanel::PlayerPanel(Form1Controls& form, Prompts& prompts, MediaEngine& eng
 }
 
 PlayerPanel::~PlayerPanel() {
-  *alive_ = false;
+  lifetime_.End();
   timer_.disconnect();
   opening_.disconnect();
 }
@@ -83,17 +83,16 @@ void PlayerPanel::cmdeject_Click() {
   }
   // The media device gets ready while the person chooses.
   engine_.Prepare();
-  std::weak_ptr<bool> alive = alive_;
   prompts_.ChooseOpenFile(&form_.window, kMediaFilter,
-                          [this, alive, busy](std::optional<std::string> path) {
-                            if (alive.expired() || !*alive.lock() || !path || path->empty()) return;
+                          lifetime_.Guard([this, busy](std::optional<std::string> path) {
+                            if (!path || path->empty()) return;
                             // Another window may have started playing while the chooser was open.
                             if (engine_.IsPlaying || engine_.Opening) {
                               busy();
                               return;
                             }
                             LoadFile(*path);
-                          });
+                          }));
 }
 
 void PlayerPanel::LoadFile(const std::string& path) {
@@ -107,9 +106,8 @@ void PlayerPanel::LoadFile(const std::string& path) {
     return;
   }
   engine_.MediaFile = "\"" + path + "\"";
-  std::weak_ptr<bool> alive = alive_;
-  engine_.OpenMedia([this, alive, path](const MciReply& opened) {
-    if (alive.expired() || !*alive.lock()) {
+  engine_.OpenMedia([this, alive = lifetime_.Watched(), path](const MciReply& opened) {
+    if (!alive.Alive()) {
       // The window that asked has gone: nothing is left to play it in.
       engine_.ReleaseMedia();
       return;
@@ -170,9 +168,9 @@ void PlayerPanel::cmdclose2_Click() {
   }
   engine_.CloseMedia(labels_);
   SetTimer(false);
-  form_.lblTime.set_text("Total Time: 00:00");
-  form_.lblFrame.set_text("Total Frm: 00");
-  form_.lbl.set_text("Current Frm: 00");
+  SetCounterText(form_.lblTime, "Total Time: 00:00");
+  SetCounterText(form_.lblFrame, "Total Frm: 00");
+  SetCounterText(form_.lbl, "Current Frm: 00");
 }
 
 void PlayerPanel::cmdforward2_Click() { engine_.SkipForward(); }

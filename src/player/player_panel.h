@@ -7,6 +7,7 @@
 #include <string>
 
 #include "player/media_engine.h"
+#include "ports/lifetime.h"
 #include "ports/prompts.h"
 #include "ui/form1_controls.h"
 
@@ -64,7 +65,7 @@ class PlayerPanel : public sigc::trackable {
   // Shows "Opening..." when an open takes more than a moment.
   sigc::connection opening_;
   // Lets an answer of the file chooser that comes after this panel has gone find nothing.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Lifetime lifetime_;
 };
 
 }  // namespace tarravelle
