@@ -9,8 +9,9 @@
 
 namespace tarravelle {
 
-// The one rule for what a typed address means, shared by the address bar and the engine's own
-// fix-up so the two never disagree.
+// The one rule for what a typed address means: the engine's fix-up of an address applies it (the
+// address bar hands the text as typed to the engine), and the search service's address is made
+// here too.
 
 // Whether an address begins with a scheme: a letter, then letters, digits, "+", "-" or ".", then
 // "://"; or one of "about:", "file:", "data:", "mailto:", "view-source:" (any case).
