@@ -13,13 +13,14 @@ void EnginePageShower::Show(EnginePageText page) {
   SetPageResponse(view_, nullptr);  // the engine's page comes from no server
   failure_ = page.failure;
   shown_ = page.shown;
-  events_.StatusTextChange.emit(failure_);
   state_ = State::Pending;
   idle_.disconnect();
-  idle_ = Glib::signal_idle().connect([this, page = std::move(page)] {
-    webkit_web_view_load_alternate_html(view_, page.html.c_str(), page.address.c_str(), nullptr);
+  idle_ = Glib::signal_idle().connect([this, html = page.html, address = page.address] {
+    webkit_web_view_load_alternate_html(view_, html.c_str(), address.c_str(), nullptr);
     return false;
   });
+  // Told last: whoever hears it may ask for another page at once.
+  events_.StatusTextChange.emit(failure_);
 }
 
 bool EnginePageShower::LoadChanged(WebKitLoadEvent event, const std::string& uri) {
@@ -35,6 +36,12 @@ bool EnginePageShower::LoadChanged(WebKitLoadEvent event, const std::string& uri
   events_.DocumentComplete.emit(EngineFrame{}, shown);
   if (!failure_.empty()) events_.StatusTextChange.emit(failure_);
   return true;
+}
+
+void EnginePageShower::Cancel() {
+  if (state_ != State::Pending) return;
+  idle_.disconnect();
+  state_ = State::None;
 }
 
 void EnginePageShower::PageStarted() {

@@ -27,6 +27,8 @@ class EnginePageShower {
   bool LoadChanged(WebKitLoadEvent event, const std::string& uri);
   // A page of the view's own has started loading: the engine's page and its failure are gone.
   void PageStarted();
+  // The person asks for a page: an engine's page not yet shown never takes its place.
+  void Cancel();
   // The address the page shown stands for when it is not its own (the text of a refused
   // address), once the page is in place.
   std::optional<std::string> StandsFor() const;

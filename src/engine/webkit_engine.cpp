@@ -181,6 +181,9 @@ class WebKitEngine final : public BrowserEngine {
   // A navigation the person starts always leaves the page: a page stuck in a loop is ended, and
   // a dialog it holds open is cancelled, with the rest of its dialogs.
   void Leave() {
+    // The engine's page about to be shown (a page that just crashed) gives way to what the
+    // person asks for.
+    pages_->Cancel();
     // A page waiting on its dialog may well open the next one at once (a loop): it is ended.
     if (dialogs_->Leave()) return stuck_->End();
     stuck_->Unstick();

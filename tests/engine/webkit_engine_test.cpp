@@ -322,6 +322,18 @@ TEST_F(WebKitEngineTest, AStoppedPageSaysSoAndRefreshLoadsItAgain) {
   WaitForNextDocument([&] { return engine_->Refresh(); });
   EXPECT_TRUE(TitleBecomes("Page"));
   EXPECT_EQ(server_.RequestCount("/page"), 2);
+  // Refresh pressed the moment the status line says so is not lost to the stopped page.
+  bool refreshed = false;
+  auto pressed = engine_->StatusTextChange.connect([&](const std::string& text) {
+    if (text.starts_with("The page stopped") && !refreshed) refreshed = engine_->Refresh();
+  });
+  webkit_web_view_terminate_web_process(View());
+  ASSERT_TRUE(test::PumpUntil([&] { return refreshed; }));
+  EXPECT_TRUE(test::PumpUntil([&] { return server_.RequestCount("/page") == 3; }));
+  EXPECT_TRUE(TitleBecomes("Page"));
+  test::PumpFor(500);
+  EXPECT_EQ(engine_->LocationName(), "Page");
+  pressed.disconnect();
 }
 
 // A page that loops on alert() never traps the person: its dialogs come in a window of their
