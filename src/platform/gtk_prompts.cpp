@@ -11,15 +11,16 @@
 namespace tarravelle {
 namespace {
 
-Gtk::MessageType MessageTypeOf(MsgIcon icon) {
+// The icon theme's name for the icon of each kind of message box.
+const char* IconNameOf(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Information: return Gtk::MessageType::INFO;
-    case MsgIcon::Exclamation: return Gtk::MessageType::WARNING;
-    case MsgIcon::Critical: return Gtk::MessageType::ERROR;
-    case MsgIcon::Question: return Gtk::MessageType::QUESTION;
+    case MsgIcon::Information: return "dialog-information";
+    case MsgIcon::Exclamation: return "dialog-warning";
+    case MsgIcon::Critical: return "dialog-error";
+    case MsgIcon::Question: return "dialog-question";
     case MsgIcon::None: break;
   }
-  return Gtk::MessageType::OTHER;
+  return nullptr;
 }
 
 // A top-level window deletes itself once it is hidden, after the current event is handled.
@@ -42,8 +43,8 @@ class InputWindow : public Gtk::Window {
     entry_.set_text(initial);
     entry_.set_activates_default(true);
     SetAccessibleLabel(entry_, prompt);
-    ok_.set_label("OK");
-    cancel_.set_label("Cancel");
+    SetButtonCaption(ok_, "_OK");
+    SetButtonCaption(cancel_, "_Cancel");
     buttons_.set_halign(Gtk::Align::END);
     buttons_.append(cancel_);
     buttons_.append(ok_);
@@ -79,38 +80,90 @@ class InputWindow : public Gtk::Window {
   Gtk::Button ok_, cancel_;
 };
 
+// A message box: the icon of its kind from the icon theme (the full-colour one where the theme
+// has it, its symbolic one otherwise), the text, and its buttons, each read by its caption once.
+// Closing it answers as its last button does.
+class MessageWindow : public Gtk::Window {
+ public:
+  MessageWindow(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                std::function<void(MsgResult)> answered)
+      : answered_(std::move(answered)) {
+    set_resizable(false);
+    set_modal(true);
+    box_.set_margin(16);
+    if (const char* name = IconNameOf(icon)) {
+      icon_.set(Gio::ThemedIcon::create(std::vector<Glib::ustring>{
+          name, std::string(name) + "-symbolic"}));
+      icon_.set_pixel_size(48);
+      icon_.set_valign(Gtk::Align::START);
+      content_.append(icon_);
+    }
+    text_.set_text(text);
+    text_.set_wrap(true);
+    text_.set_max_width_chars(60);
+    text_.set_xalign(0);
+    text_.set_selectable(true);
+    content_.append(text_);
+    box_.append(content_);
+    buttons_.set_halign(Gtk::Align::END);
+    box_.append(buttons_);
+    set_child(box_);
+    switch (buttons) {
+      case MsgButtons::OK: Add("_OK", MsgResult::OK); break;
+      case MsgButtons::OKCancel:
+        Add("_OK", MsgResult::OK);
+        Add("_Cancel", MsgResult::Cancel);
+        break;
+      case MsgButtons::YesNo:
+        Add("_Yes", MsgResult::Yes);
+        Add("_No", MsgResult::No);
+        break;
+    }
+    closed_ = buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
+    signal_close_request().connect(
+        [this] {
+          Answer(closed_);
+          return true;
+        },
+        false);
+  }
+
+ private:
+  void Add(const std::string& caption, MsgResult result) {
+    auto* button = Gtk::make_managed<Gtk::Button>();
+    SetButtonCaption(*button, caption);
+    button->signal_clicked().connect([this, result] { Answer(result); });
+    buttons_.append(*button);
+    // The first button is the default, and has the focus.
+    if (!get_default_widget()) {
+      set_default_widget(*button);
+      set_focus(*button);
+    }
+  }
+
+  void Answer(MsgResult result) {
+    hide();
+    if (auto answered = std::exchange(answered_, nullptr)) answered(result);
+  }
+
+  std::function<void(MsgResult)> answered_;
+  MsgResult closed_ = MsgResult::Cancel;
+  Gtk::Box box_{Gtk::Orientation::VERTICAL, 16};
+  Gtk::Box content_{Gtk::Orientation::HORIZONTAL, 16};
+  Gtk::Box buttons_{Gtk::Orientation::HORIZONTAL, 8};
+  Gtk::Image icon_;
+  Gtk::Label text_;
+};
+
 }  // namespace
 
 void GtkPrompts::MsgBox(Gtk::Window* parent, const std::string& text, const std::string& title,
                         MsgIcon icon, MsgButtons buttons, std::function<void(MsgResult)> answered) {
-  auto* dialog =
-      new Gtk::MessageDialog(text, false, MessageTypeOf(icon), Gtk::ButtonsType::NONE, true);
-  dialog->set_title(title);
-  if (parent) dialog->set_transient_for(*parent);
-  switch (buttons) {
-    case MsgButtons::OK: dialog->add_button("OK", Gtk::ResponseType::OK); break;
-    case MsgButtons::OKCancel:
-      dialog->add_button("OK", Gtk::ResponseType::OK);
-      dialog->add_button("Cancel", Gtk::ResponseType::CANCEL);
-      break;
-    case MsgButtons::YesNo:
-      dialog->add_button("Yes", Gtk::ResponseType::YES);
-      dialog->add_button("No", Gtk::ResponseType::NO);
-      break;
-  }
-  dialog->signal_response().connect([dialog, buttons, answered](int response) {
-    MsgResult result = MsgResult::Cancel;
-    switch (static_cast<Gtk::ResponseType>(response)) {
-      case Gtk::ResponseType::OK: result = MsgResult::OK; break;
-      case Gtk::ResponseType::YES: result = MsgResult::Yes; break;
-      case Gtk::ResponseType::NO: result = MsgResult::No; break;
-      default: result = buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel; break;
-    }
-    dialog->hide();
-    if (answered) answered(result);
-  });
-  DeleteWhenHidden(dialog);
-  dialog->present();
+  auto* box = new MessageWindow(text, icon, buttons, std::move(answered));
+  box->set_title(title);
+  if (parent) box->set_transient_for(*parent);
+  DeleteWhenHidden(box);
+  box->present();
 }
 
 void GtkPrompts::InputBox(Gtk::Window* parent, const std::string& prompt, const std::string& title,

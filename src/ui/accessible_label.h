@@ -25,9 +25,15 @@ inline void SetAccessibleLabel(Gtk::Widget& widget, const std::string& label) {
 inline void SetButtonCaption(Gtk::Button& button, const std::string& caption) {
   // A label of the button's own, rather than the button's label text: GTK reads a button by its
   // label text and its content together ("_Close Close"), and by its content alone here.
-  auto* label = Gtk::make_managed<Gtk::Label>(caption, true);
-  label->set_mnemonic_widget(button);
-  button.set_child(*label);
+  // A caption given again goes into the same label: a new child each time is read with the old
+  // one's text until the accessibility tree catches up ("OK OK").
+  if (auto* label = dynamic_cast<Gtk::Label*>(button.get_child())) {
+    if (label->get_label() != Glib::ustring(caption)) label->set_text_with_mnemonic(caption);
+  } else {
+    label = Gtk::make_managed<Gtk::Label>(caption, true);
+    label->set_mnemonic_widget(button);
+    button.set_child(*label);
+  }
   std::string read;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == '_' && i + 1 < caption.size()) ++i;  // "__" reads as one "_"
