@@ -63,13 +63,14 @@ Form1::Form1(MainWindowHost& program)
   root_.append(formArea_);
   set_child(root_);
   ConnectHandlers();
+  ReturnFocusAfterMenus();
   auto& services = program.services();
   addressBar_ = std::make_unique<AddressBar>(*this, services.prompts);
   statusLine_ = std::make_unique<StatusLine>(*this);
   popupSwitch_ = std::make_unique<PopupSwitch>(*this);
   searchBar_ = std::make_unique<SearchBar>(*this);
-  favoritesMenu_ = std::make_unique<FavoritesMenu>(
-      *this, services.prompts, program.Favorites(), [&program] { program.ShowFavorites(); });
+  favoritesMenu_ = std::make_unique<FavoritesMenu>(*this, services.prompts, program.Favorites(),
+                                                   [&program] { program.ShowFavorites(); });
   folderPane_ = std::make_unique<FolderPane>(*this, services.specialFolders);
   playerPanel_ = std::make_unique<PlayerPanel>(*this, services.prompts, program.Media());
   editCommands_ = std::make_unique<EditCommands>(*this);
@@ -100,6 +101,7 @@ void Form1::ScheduleClockTick(unsigned delayMs) {
 Form1::~Form1() {
   clock_.disconnect();
   closeMenus_.disconnect();
+  returnFocus_.disconnect();
 }
 
 void Form1::BuildControls() {
@@ -268,6 +270,30 @@ void Form1::CloseMenusLeftOpen() {
     }
     return false;
   });
+}
+
+void Form1::ReturnFocusAfterMenus() {
+  for (auto* item = menuBar_->get_first_child(); item; item = item->get_next_sibling()) {
+    for (auto* child = item->get_first_child(); child; child = child->get_next_sibling()) {
+      auto* popover = dynamic_cast<Gtk::Popover*>(child);
+      if (!popover) continue;
+      // Moving along the bar closes one menu and opens the next: only when none is open does
+      // the focus go back.
+      popover->signal_closed().connect([this] {
+        returnFocus_.disconnect();
+        returnFocus_ = Glib::signal_idle().connect([this] {
+          for (auto* title = menuBar_->get_first_child(); title;
+               title = title->get_next_sibling()) {
+            for (auto* open = title->get_first_child(); open; open = open->get_next_sibling()) {
+              if (dynamic_cast<Gtk::Popover*>(open) && open->get_visible()) return false;
+            }
+          }
+          ReturnFocus();
+          return false;
+        });
+      });
+    }
+  }
 }
 
 bool Form1::MenuShortcut(const MenuDesign& design) {

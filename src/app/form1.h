@@ -60,6 +60,9 @@ class Form1 : public Gtk::Window, public Form1Controls {
   bool MenuShortcut(const MenuDesign& design);
   // Closes the menu bar's menus once a chosen item has been handled.
   void CloseMenusLeftOpen();
+  // Once every menu of the bar has closed (an item chosen, Escape, a click elsewhere), the focus
+  // goes back to the control the person left.
+  void ReturnFocusAfterMenus();
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
   // Enter inside a page is the page's: the engine hands back a key the page did not use, and
@@ -96,6 +99,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   Glib::RefPtr<Gio::MenuModel> menuModel_;
   sigc::connection clock_;
   sigc::connection closeMenus_;
+  sigc::connection returnFocus_;
   std::unique_ptr<AddressBar> addressBar_;
   std::unique_ptr<StatusLine> statusLine_;
   std::unique_ptr<PopupSwitch> popupSwitch_;

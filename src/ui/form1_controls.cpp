@@ -61,8 +61,35 @@ Form1Controls::Form1Controls(Gtk::Window& window, const EngineFactory& makeEngin
   // A menu opened from the menu bar takes the focus while it is open; the Edit commands act on
   // the control the person left.
   window.property_focus_widget().signal_changed().connect([this] {
-    if (auto name = ControlHolding(this->window.get_focus()); !name.empty()) lastControl_ = name;
+    Gtk::Widget* focus = this->window.get_focus();
+    if (auto name = ControlHolding(focus); !name.empty()) {
+      lastControl_ = name;
+      RememberFocus(focus);
+    }
   });
+}
+
+Form1Controls::~Form1Controls() { RememberFocus(nullptr); }
+
+void Form1Controls::RememberFocus(Gtk::Widget* widget) {
+  if (lastFocus_)
+    g_object_remove_weak_pointer(G_OBJECT(lastFocus_), reinterpret_cast<gpointer*>(&lastFocus_));
+  lastFocus_ = widget ? widget->gobj() : nullptr;
+  if (lastFocus_)
+    g_object_add_weak_pointer(G_OBJECT(lastFocus_), reinterpret_cast<gpointer*>(&lastFocus_));
+}
+
+void Form1Controls::ReturnFocus() {
+  if (!ControlHolding(window.get_focus()).empty() || lastControl_.empty()) return;
+  if (lastFocus_ && gtk_widget_is_visible(lastFocus_) && gtk_widget_is_sensitive(lastFocus_)) {
+    // A text field keeps its selection as the person left it (GTK's focus would select all).
+    if (GTK_IS_TEXT(lastFocus_)) {
+      gtk_text_grab_focus_without_selecting(GTK_TEXT(lastFocus_));
+      return;
+    }
+    if (gtk_widget_grab_focus(lastFocus_)) return;
+  }
+  if (Gtk::Widget* control = Control(lastControl_)) control->grab_focus();
 }
 
 Gtk::Widget& Form1Controls::ControlAt(std::size_t index) {

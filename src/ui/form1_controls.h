@@ -27,6 +27,7 @@ using EngineFactory = std::function<std::unique_ptr<BrowserEngine>()>;
 struct Form1Controls {
   // The page view is made first, then the pane.
   Form1Controls(Gtk::Window& window, const EngineFactory& makeEngine);
+  ~Form1Controls();
   Form1Controls(const Form1Controls&) = delete;
   Form1Controls& operator=(const Form1Controls&) = delete;
 
@@ -60,6 +61,10 @@ struct Form1Controls {
   // a widget inside it, such as an entry's text or the page view's own view); empty before any
   // control had the focus.
   std::string_view ActiveControl();
+  // Gives the keyboard focus back to where the person left it in a control (or where a handler
+  // put it since) when nothing of the window's controls holds it: after a menu of the bar has
+  // closed, the focus would otherwise stay on the bar's title.
+  void ReturnFocus();
   // The text field that holds the focus when it is neither the address bar nor the page (the
   // search box, the find bar's text): the standard text keys are its own. Null otherwise.
   Gtk::Widget* FocusedTextField();
@@ -75,8 +80,12 @@ struct Form1Controls {
   // The name of the control that holds `widget`; empty for none.
   std::string_view ControlHolding(Gtk::Widget* widget);
 
+  void RememberFocus(Gtk::Widget* widget);
+
   Glib::RefPtr<Gio::SimpleActionGroup> actions_;
   std::string_view lastControl_;
+  // The widget inside that control that had the focus; cleared when it goes.
+  GtkWidget* lastFocus_ = nullptr;
   // One item for each command of the menu tree, at the index of its first entry.
   std::array<std::unique_ptr<MenuItem>, kForm1Menus.size()> menus_;
 };

@@ -1,5 +1,6 @@
 // The life of a main window: its load step, clock and the end of the program.
 #include <gtest/gtest.h>
+#include <gtkmm/popovermenubar.h>
 
 #include <utility>
 #include <vector>
@@ -200,6 +201,45 @@ TEST(Form1Life, ResizingLeavesEveryControlWhereItWas) {
   EXPECT_EQ(test::DrawnPosition(form.lblStatus, form.FormArea()), statusBefore);
   EXPECT_EQ(form.lblStatus.get_width(), statusWidth);
   EXPECT_EQ(statusWidth, 977);
+}
+
+}  // namespace
+}  // namespace tarravelle
+
+namespace tarravelle {
+namespace {
+
+// A menu of the bar that closes, by an item chosen or by Escape, leaves the focus on its title,
+// where typed keys and Enter go nowhere: the focus goes back to the control the person left.
+TEST(Form1Life, AClosedMenuGivesTheFocusBackToTheControlThePersonLeft) {
+  test::TestProgram test;
+  Form1& form = test.ShowMainWindow();
+  Gtk::PopoverMenuBar* bar = nullptr;
+  for (std::vector<Gtk::Widget*> open{&form}; !open.empty() && !bar;) {
+    Gtk::Widget* next = open.back();
+    open.pop_back();
+    bar = dynamic_cast<Gtk::PopoverMenuBar*>(next);
+    for (auto* child = next->get_first_child(); child; child = child->get_next_sibling()) {
+      open.push_back(child);
+    }
+  }
+  ASSERT_NE(bar, nullptr);
+  Gtk::Widget* edit = bar->get_first_child()->get_next_sibling();  // File, Edit, ...
+  Gtk::Popover* menu = nullptr;
+  for (auto* child = edit->get_first_child(); child && !menu; child = child->get_next_sibling()) {
+    menu = dynamic_cast<Gtk::Popover*>(child);
+  }
+  ASSERT_NE(menu, nullptr);
+  auto* address = form.cboURL.get_entry();
+  ASSERT_TRUE(address->grab_focus());
+  menu->popup();
+  test::PumpFor(50);
+  edit->grab_focus();
+  menu->popdown();
+  EXPECT_TRUE(test::PumpUntil([&] {
+    auto* focus = form.get_focus();
+    return focus && (focus == address || focus->is_ancestor(*address));
+  }));
 }
 
 }  // namespace

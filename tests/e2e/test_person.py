@@ -38,6 +38,20 @@ class EditMenu(Person):
                 self.wait_title(title)
 
 
+    def test_after_a_menu_typing_and_enter_go_on_in_the_field(self):
+        self.load("/form")
+        self.click_page(60, 30)
+        self.type("hello")
+        for item in ("Select All", "Cut", "Paste"):
+            self.choose("Edit", item)
+        # A menu opened with its key and left with Escape gives the focus back as well.
+        self.keys("alt+e")
+        self.keys("Escape", "Escape")
+        self.type("!")
+        self.keys("Return")
+        self.wait_title("Sent hello!")
+
+
 class Enter(Person):
     def test_in_the_address_bar_the_search_box_and_a_form(self):
         self.load("/next")
