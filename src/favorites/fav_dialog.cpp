@@ -17,6 +17,8 @@ void Place(Gtk::Fixed& fixed, Gtk::Widget& widget, int left, int top, int width,
 }  // namespace
 
 frmFav::frmFav(Services services) : services_(std::move(services)) {
+  // Announced as the dialog it is (a window of its own, not a part of another).
+  g_object_set(gobj(), "accessible-role", GTK_ACCESSIBLE_ROLE_DIALOG, nullptr);
   set_title("Form2");
   set_decorated(false);
   set_resizable(false);
@@ -63,10 +65,12 @@ frmFav::frmFav(Services services) : services_(std::move(services)) {
 }
 
 void frmFav::Form_Load() {
-  // Where the window manager cannot keep it on top, it stays above the first main window.
+  // Where the window manager cannot keep it on top, it stays above the first main window. It
+  // opens in the middle of the screen.
   if (!services_.stacking || !services_.stacking->MakeTopmost(*this)) {
     if (services_.owner) set_transient_for(*services_.owner);
   }
+  if (services_.stacking) services_.stacking->PlaceInCentre(*this);
   auto& list = services_.list;
   // The list may have been read already, by Add to Favorites; reading it shows it.
   if (list.Loaded()) {

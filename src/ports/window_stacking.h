@@ -6,13 +6,17 @@ class Window;
 
 namespace tarravelle {
 
-// Keeping a window above the others, which only the window system can do.
+// Where a window stands among the others and on the screen, which only the window system can
+// say: GTK 4 leaves both to it.
 class WindowStacking {
  public:
   virtual ~WindowStacking() = default;
   // Asks for the window to stay above all ordinary windows, without moving or resizing it; false
   // where the display offers no way to do it.
   virtual bool MakeTopmost(Gtk::Window& window) = 0;
+  // Asks for the window to stand in the middle of its screen when it is first shown; false
+  // where the display offers no way to do it.
+  virtual bool PlaceInCentre(Gtk::Window& window) = 0;
 };
 
 }  // namespace tarravelle
