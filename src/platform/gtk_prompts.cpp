@@ -92,8 +92,8 @@ class MessageWindow : public Gtk::Window {
     set_modal(true);
     box_.set_margin(16);
     if (const char* name = IconNameOf(icon)) {
-      icon_.set(Gio::ThemedIcon::create(std::vector<Glib::ustring>{
-          name, std::string(name) + "-symbolic"}));
+      icon_.set(Gio::ThemedIcon::create(
+          std::vector<Glib::ustring>{name, std::string(name) + "-symbolic"}));
       icon_.set_pixel_size(48);
       icon_.set_valign(Gtk::Align::START);
       content_.append(icon_);
@@ -181,6 +181,23 @@ void GtkPrompts::InputBox(Gtk::Window* parent, const std::string& prompt, const 
 
 namespace tarravelle {
 
+std::optional<std::string> LocalPathOf(const Glib::RefPtr<Gio::File>& file) {
+  if (std::string path = file->get_path(); !path.empty()) return path;
+  // A place of the chooser such as Recent may hand an address of its own that stands for a
+  // local file.
+  try {
+    const auto info = file->query_info(G_FILE_ATTRIBUTE_STANDARD_TARGET_URI);
+    const std::string target = info->get_attribute_string(G_FILE_ATTRIBUTE_STANDARD_TARGET_URI);
+    if (!target.empty()) {
+      if (std::string path = Gio::File::create_for_uri(target)->get_path(); !path.empty()) {
+        return path;
+      }
+    }
+  } catch (const Glib::Error&) {
+  }
+  return std::nullopt;
+}
+
 void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterText,
                                 std::function<void(std::optional<std::string>)> answered) {
   // The desktop's own chooser where it offers one (a portal), GTK's otherwise.
@@ -207,14 +224,20 @@ void GtkPrompts::ChooseOpenFile(Gtk::Window* parent, const std::string& filterTe
   }
   // The chooser keeps itself alive until it has been answered.
   auto self = std::make_shared<Glib::RefPtr<Gtk::FileChooserNative>>(chooser);
-  chooser->signal_response().connect([self, answered](int response) {
+  chooser->signal_response().connect([this, self, answered](int response) {
     const auto held = *self;
     self->reset();
     std::optional<std::string> path;
-    if (response == static_cast<int>(Gtk::ResponseType::ACCEPT)) {
-      if (auto file = held->get_file()) path = file->get_path();
-    }
+    Glib::RefPtr<Gio::File> file;
+    if (response == static_cast<int>(Gtk::ResponseType::ACCEPT)) file = held->get_file();
+    if (file) path = LocalPathOf(file);
     held->hide();
+    if (file && !path) {
+      // Only a file of this computer's can be opened; nothing is opened instead.
+      MsgBox(nullptr,
+             "\"" + file->get_uri() + "\" is not a file on this computer, so it cannot be opened.",
+             "Open", MsgIcon::Exclamation, MsgButtons::OK, {});
+    }
     if (answered) answered(path);
   });
   chooser->show();

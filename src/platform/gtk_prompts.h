@@ -1,8 +1,14 @@
 #pragma once
 
+#include <giomm/file.h>
+
 #include "ports/prompts.h"
 
 namespace tarravelle {
+
+// The local path of a file a chooser handed back, through the address it stands for when it has
+// no path of its own (a chooser's Recent place); nothing for a file not on this computer.
+std::optional<std::string> LocalPathOf(const Glib::RefPtr<Gio::File>& file);
 
 // Modal GTK dialogs over the parent window.
 class GtkPrompts : public Prompts {

@@ -41,8 +41,8 @@ TEST(GtkPrompts, AMessageBoxShowsTheIconOfItsKindAndEachButtonIsReadOnce) {
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.name);
     std::optional<MsgResult> answer;
-    prompts.MsgBox(nullptr, "Sonavelle is busy right now!", "Sonavelle", kind.icon,
-                   MsgButtons::OK, [&](MsgResult result) { answer = result; });
+    prompts.MsgBox(nullptr, "Sonavelle is busy right now!", "Sonavelle", kind.icon, MsgButtons::OK,
+                   [&](MsgResult result) { answer = result; });
     Gtk::Window* box = nullptr;
     ASSERT_TRUE(test::PumpUntil([&] {
       for (auto* window : Gtk::Window::list_toplevels()) {
@@ -64,6 +64,14 @@ TEST(GtkPrompts, AMessageBoxShowsTheIconOfItsKindAndEachButtonIsReadOnce) {
     EXPECT_EQ(*answer, MsgResult::OK);
     test::PumpFor(50);
   }
+}
+
+// Every place of the chooser hands back a local path, or none for a file that is not on this
+// computer.
+TEST(GtkPrompts, AChosenFileIsTakenByItsLocalPath) {
+  EXPECT_EQ(LocalPathOf(Gio::File::create_for_path("/tmp/a song.mp3")), "/tmp/a song.mp3");
+  EXPECT_EQ(LocalPathOf(Gio::File::create_for_uri("file:///tmp/a%20song.mp3")), "/tmp/a song.mp3");
+  EXPECT_EQ(LocalPathOf(Gio::File::create_for_uri("http://example.org/song.mp3")), std::nullopt);
 }
 
 }  // namespace
