@@ -138,16 +138,76 @@ class Person(unittest.TestCase):
         self.keys("Return")
         self.wait_title(PAGES[path].split("<title>")[1].split("</title>")[0])
 
+    # Where things are. The accessibility tree gives places within a window; the window manager
+    # decides where the window is. A menu's items give their height within the menu's own pop-up
+    # surface, whose place the X server tells.
+    def windows(self, popups=False):
+        """The program's shown X windows, as (x, y, width, height) on the screen; with `popups`,
+        only those the window manager does not frame (pop-ups), topmost first."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.program.pid)],
+                               capture_output=True, text=True).stdout.split()
+        stacked = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True,
+                                 text=True).stdout
+        # Children of the root, topmost first: a framed window is a child of its frame instead.
+        order = {int(line.split()[0], 16): i for i, line in enumerate(stacked.splitlines())
+                 if line.strip().startswith("0x")}
+        if popups:
+            found = sorted((w for w in found if int(w) in order), key=lambda w: order[int(w)])
+        places = []
+        for window in found:
+            info = subprocess.run(["xwininfo", "-id", window], capture_output=True,
+                                  text=True).stdout
+            value = {line.split(":")[0].strip(): line.split(":")[1].strip()
+                     for line in info.splitlines() if ":" in line}
+            places.append(tuple(int(value[k]) for k in ("Absolute upper-left X",
+                                                        "Absolute upper-left Y", "Width",
+                                                        "Height")))
+        return places
+
+    @staticmethod
+    def toplevel(node):
+        while node.parent is not None and node.parent.roleName != "application":
+            node = node.parent
+        return node
+
+    def screen_place(self, node):
+        """The middle of a node on the screen."""
+        x, y = node.position
+        width, height = node.size
+        if self.menu_of(node) is not None:
+            # An open menu is the topmost pop-up tall enough to hold the item; its items span
+            # its width.
+            left, upper, surface_width, _ = [w for w in self.windows(popups=True)
+                                             if w[3] >= y + height][0]
+            return left + surface_width // 2, upper + y + height // 2
+        window_width, window_height = self.toplevel(node).size
+        for left, upper, w, h in self.windows():
+            if (w, h) == (window_width, window_height):
+                return left + x + width // 2, upper + y + height // 2
+        raise AssertionError("no window on the screen for %r" % node.name)
+
+    @staticmethod
+    def menu_of(node):
+        """The title on the menu bar whose menu holds `node`; None outside the menus."""
+        parent = node.parent
+        while parent is not None:
+            if parent.roleName == "menu item" and parent.parent is not None and \
+                    parent.parent.roleName == "menu bar":
+                return parent
+            parent = parent.parent
+        return None
+
     def click_page(self, x, y):
         """A click at a place of the page, from its top left corner."""
-        left, top = self.node("filler", "WebKitWebView").position
-        xdotool("mousemove", str(left + x), str(top + y), "click", "1")
+        page = self.node("filler", "WebKitWebView")
+        middle_x, middle_y = self.screen_place(page)
+        width, height = page.size
+        xdotool("mousemove", str(middle_x - width // 2 + x), str(middle_y - height // 2 + y),
+                "click", "1")
         time.sleep(0.3)
 
     def click(self, node):
-        x, y = node.position
-        width, height = node.size
-        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+        xdotool("mousemove", *map(str, self.screen_place(node)), "click", "1")
         time.sleep(0.3)
 
     def keys(self, *keys):
@@ -159,9 +219,21 @@ class Person(unittest.TestCase):
         time.sleep(0.3)
 
     def choose(self, menu, item):
-        """Opens a menu of the menu bar with a click on its title and walks to the item with the
-        keys: the items of an open menu report places within their pop-over, not the screen's.
-        An opened menu has the focus on its first item; greyed items take none."""
+        """Opens a menu of the menu bar and chooses an item with the mouse, as a person does."""
+        title = self.node("menu item", menu)
+        before = len(self.windows(popups=True))
+        self.click(title)
+        # Shown once its pop-up is on the screen.
+        wait_for(lambda: len(self.windows(popups=True)) > before, 5, "the %s menu" % menu)
+        items = wait_for(lambda: [n for n in title.findChildren(
+            lambda n: n.roleName == "menu item") if n.sensitive], 5, "the %s menu" % menu)
+        chosen = [n for n in items if n.name == item]
+        self.assertTrue(chosen, "%r is not in the %s menu" % (item, menu))
+        self.click(chosen[0])
+
+    def choose_with_keys(self, menu, item):
+        """Opens a menu with a click on its title and walks to the item with the keys. An opened
+        menu has the focus on its first item; greyed items take none."""
         title = self.node("menu item", menu)
         self.click(title)
         items = wait_for(lambda: [n for n in title.findChildren(

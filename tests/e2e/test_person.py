@@ -42,8 +42,9 @@ class EditMenu(Person):
         self.load("/form")
         self.click_page(60, 30)
         self.type("hello")
-        for item in ("Select All", "Cut", "Paste"):
-            self.choose("Edit", item)
+        self.choose("Edit", "Select All")
+        self.choose_with_keys("Edit", "Cut")  # the menus work from the keys too
+        self.choose("Edit", "Paste")
         # A menu opened with its key and left with Escape gives the focus back as well.
         self.keys("alt+e")
         self.keys("Escape", "Escape")
@@ -148,6 +149,27 @@ class Windows(Person):
         wait_for(lambda: os.path.exists(saved), 5, "fav.Dat")
         with open(saved, "rb") as f:
             self.assertEqual(f.read(), (self.base + "/\r\n").encode())
+
+    def test_favourites_dialog_is_a_dialog_in_the_middle_of_the_screen(self):
+        dialog = self.show_favourites()
+        self.assertEqual(dialog.roleName, "dialog")
+        width, height = dialog.size
+        left, top = wait_for(lambda: [w[:2] for w in self.windows() if w[2:] == (width, height)],
+                             5, "the dialog on the screen")[0]
+        screen_width, screen_height = 1280, 1024
+        self.assertLessEqual(abs(left + width // 2 - screen_width // 2), 2)
+        self.assertLessEqual(abs(top + height // 2 - screen_height // 2), 2)
+
+    def test_a_message_box_shows_its_icon_and_reads_its_button_once(self):
+        self.choose("File", "Work Offline")
+        self.click(self.node("text", "Address"))
+        self.type("x")
+        box = wait_for(lambda: [c for c in self.app.children if c.name == "WorkOffline"], 10,
+                       "the WorkOffline box")[0]
+        self.assertEqual([n.name for n in box.findChildren(
+            lambda n: n.roleName == "push button")], ["OK"])
+        self.assertTrue(box.findChildren(lambda n: n.roleName in ("image", "icon")))
+        self.click(self.node("push button", "OK", within=box))
 
     def test_favourites_added_survive_the_end_of_the_session(self):
         self.choose("Favorites", "Add to Favorites")
