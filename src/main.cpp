@@ -17,14 +17,15 @@
 #include "favorites/folder_pages.h"
 #include "platform/desktop_shell.h"
 #include "platform/desktop_special_folders.h"
+#include "platform/gio_notifications.h"
 #include "platform/gst_media_device.h"
 #include "platform/gtk_prompts.h"
 #include "platform/history_store.h"
 #include "platform/key_file_settings.h"
-#include "start/process_clock.h"
 #include "platform/program_folder.h"
-#include "start/renderer_choice.h"
 #include "platform/x11_window_stacking.h"
+#include "start/process_clock.h"
+#include "start/renderer_choice.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ struct Running {
   std::unique_ptr<tarravelle::HistoryStore> history;
   std::unique_ptr<tarravelle::FolderPages> folderPages;
   std::unique_ptr<tarravelle::GstMediaDevice> media;
+  std::unique_ptr<tarravelle::GioNotifications> notifications;
   std::unique_ptr<tarravelle::Program> program;
   std::unique_ptr<tarravelle::frmSplash> splash;
 };
@@ -68,6 +70,7 @@ int main(int, char* argv[]) {
     running.history = std::make_unique<HistoryStore>(running.folders->HistoryDatabase());
     running.folderPages = std::make_unique<FolderPages>(running.history.get());
     running.media = std::make_unique<GstMediaDevice>();
+    running.notifications = std::make_unique<GioNotifications>(app);
     Services services{
         .settings = running.settings,
         .folder = RunningProgramFolder(),
@@ -76,15 +79,16 @@ int main(int, char* argv[]) {
         .makeEngine =
             [&] {
               const std::string folder = running.program->services().folder.Path();
-              return MakeWebKitEngine(*running.session,
-                                      {.settings = running.settings,
-                                       .history = running.history.get(),
-                                       .folderPages = running.folderPages.get(),
-                                       .prompts = &running.prompts,
-                                       .settingsFile = running.settings.Path(),
-                                       .homePage = running.settings.GetSetting(
-                                           folder, kHomePageSection, kHomePageKey),
-                                       .homePageGroup = folder + "\\" + kHomePageSection});
+              return MakeWebKitEngine(
+                  *running.session,
+                  {.settings = running.settings,
+                   .history = running.history.get(),
+                   .folderPages = running.folderPages.get(),
+                   .prompts = &running.prompts,
+                   .settingsFile = running.settings.Path(),
+                   .homePage = running.settings.GetSetting(folder, kHomePageSection, kHomePageKey),
+                   .homePageGroup = folder + "\\" + kHomePageSection,
+                   .notifications = running.notifications.get()});
             },
         .dataFolder = dataFolder,
         .specialFolders = running.folders.get(),

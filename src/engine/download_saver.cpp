@@ -183,6 +183,7 @@ struct DownloadSaver::Job {
     const std::string text = "Could not save " + (job->name.empty() ? "the download" : job->name) +
                              ": " + error->message;
     job->owner->status_(text);
+    job->owner->Notify({.id = "download:" + job->path, .title = "Download failed", .body = text});
     if (job->owner->prompts_) {
       job->owner->prompts_->MsgBox(nullptr, text, "Download", MsgIcon::Critical, MsgButtons::OK);
     }
@@ -190,16 +191,27 @@ struct DownloadSaver::Job {
 
   static void OnFinished(WebKitDownload*, gpointer data) {
     auto* job = static_cast<Job*>(data);
-    if (!job->done) job->owner->status_("Saved " + job->name + " to " + job->path);
+    if (!job->done) {
+      const std::string text = "Saved " + job->name + " to " + job->path;
+      job->owner->status_(text);
+      const GCharPtr folder(g_path_get_dirname(job->path.c_str()));
+      job->owner->Notify({.id = "download:" + job->path,
+                          .title = "Download finished",
+                          .body = text,
+                          .folder = folder.get()});
+    }
     job->done = true;
     Unrecord(job->path);
     job->owner->Forget(job);
   }
 };
 
-DownloadSaver::DownloadSaver(std::string folder, Prompts* prompts,
+DownloadSaver::DownloadSaver(std::string folder, Prompts* prompts, Notifications* notifications,
                              std::function<void(const std::string&)> status)
-    : folder_(std::move(folder)), prompts_(prompts), status_(std::move(status)) {
+    : folder_(std::move(folder)),
+      prompts_(prompts),
+      notifications_(notifications),
+      status_(std::move(status)) {
   if (folder_.empty()) folder_ = DefaultDownloadFolder();
 }
 
@@ -211,6 +223,10 @@ DownloadSaver::~DownloadSaver() {
     if (!job->path.empty()) g_unlink(job->path.c_str());
     Unrecord(job->path);
   }
+}
+
+void DownloadSaver::Notify(const Notice& notice) {
+  if (notifications_) notifications_->Send(notice);
 }
 
 int DownloadSaver::Running() const {

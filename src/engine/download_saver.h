@@ -10,6 +10,7 @@
 #include "engine/signal_connections.h"
 #include "ports/gobject_ptr.h"
 #include "ports/lifetime.h"
+#include "ports/notifications.h"
 #include "ports/prompts.h"
 
 namespace tarravelle {
@@ -33,8 +34,9 @@ void ClearUnfinishedDownloadsOfEndedRuns(
 
 class DownloadSaver {
  public:
-  // `folder` empty: the person's download folder (~/Downloads when the desktop names none).
-  DownloadSaver(std::string folder, Prompts* prompts,
+  // `folder` empty: the person's download folder (~/Downloads when the desktop names none). A
+  // finished or failed download is also told through `notifications`, when there are any.
+  DownloadSaver(std::string folder, Prompts* prompts, Notifications* notifications,
                 std::function<void(const std::string&)> status);
   ~DownloadSaver();
   DownloadSaver(const DownloadSaver&) = delete;
@@ -47,9 +49,11 @@ class DownloadSaver {
  private:
   struct Job;
   void Forget(Job* job);
+  void Notify(const Notice& notice);
 
   std::string folder_;
   Prompts* prompts_;
+  Notifications* notifications_;
   std::function<void(const std::string&)> status_;
   std::list<std::unique_ptr<Job>> jobs_;
   Lifetime lifetime_;

@@ -30,7 +30,7 @@ class WebKitEngine final : public BrowserEngine {
           NewWindow2.emit(request);
           return !request.Cancel;
         }),
-        downloads_(services.downloadFolder, services.prompts,
+        downloads_(services.downloadFolder, services.prompts, services.notifications,
                    [this](const std::string& text) { StatusTextChange.emit(text); }) {
     RegisterBuiltInScheme(WEBKIT_WEB_CONTEXT(session.NativeContext()),
                           {services.settingsFile, services.homePageGroup, &services.settings});

@@ -6,6 +6,7 @@
 #include "engine/engine_session.h"
 #include "ports/browser_engine.h"
 #include "ports/browsing_history.h"
+#include "ports/notifications.h"
 #include "ports/prompts.h"
 #include "ports/settings_store.h"
 #include "ports/special_folders.h"
@@ -34,6 +35,8 @@ struct WebKitEngineServices {
   std::string homePageGroup = {};
   // Where downloads are saved; empty: the person's download folder.
   std::string downloadFolder = {};
+  // Where finished and failed downloads are told besides the status line; none: only there.
+  Notifications* notifications = nullptr;
 };
 
 // A BrowserEngine on a WebKitGTK web view.

@@ -31,7 +31,8 @@ class WebKitEngineTest : public testing::Test {
                                             .history = &history_,
                                             .folderPages = &folderPages_,
                                             .settingsFile = dir_.File("settings.ini"),
-                                            .downloadFolder = dir_.File("Downloads")})) {
+                                            .downloadFolder = dir_.File("Downloads"),
+                                            .notifications = &notices_})) {
     window_.set_default_size(640, 480);
     window_.set_child(engine_->Widget());
     window_.present();
@@ -93,7 +94,14 @@ class WebKitEngineTest : public testing::Test {
     return static_cast<size_t>(found - log_.begin());
   }
 
+  // The desktop notifications the engine sent.
+  struct RecordedNotices : Notifications {
+    void Send(const Notice& notice) override { sent.push_back(notice); }
+    std::vector<Notice> sent;
+  };
+
   test::TempDir dir_;
+  RecordedNotices notices_;
   test::LocalWebServer server_;
   WebEngineSession session_;
   KeyFileSettings settings_;

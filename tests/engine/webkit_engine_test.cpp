@@ -251,6 +251,11 @@ TEST_F(WebKitEngineTest, DownloadsNeverReplaceAFileAndTellTheirProgress) {
   EXPECT_EQ(read("Downloads/file.zip"), "mine");
   EXPECT_EQ(read("Downloads/file (1).zip"), std::string(4096, 'z'));
   EXPECT_LT(IndexOf("Status Saving file.zip: "), IndexOf("Status Saved file.zip to " + saved));
+  // Told in a way that lasts too, offering the folder.
+  ASSERT_EQ(notices_.sent.size(), 1u);
+  EXPECT_EQ(notices_.sent[0].title, "Download finished");
+  EXPECT_EQ(notices_.sent[0].body, "Saved file.zip to " + saved);
+  EXPECT_EQ(notices_.sent[0].folder, dir_.File("Downloads"));
   // The page's properties stay the page's, not the download's.
   EXPECT_EQ(PageProperties(View())[4].second, "text/html");
   EXPECT_EQ(UniqueDownloadPath(dir_.File("Downloads"), "file.zip"),
