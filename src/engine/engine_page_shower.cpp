@@ -13,6 +13,7 @@ void EnginePageShower::Show(EnginePageText page) {
   SetPageResponse(view_, nullptr);  // the engine's page comes from no server
   failure_ = page.failure;
   shown_ = page.shown;
+  address_ = page.address;
   state_ = State::Pending;
   idle_.disconnect();
   idle_ = Glib::signal_idle().connect([this, html = page.html, address = page.address] {
@@ -47,6 +48,13 @@ void EnginePageShower::Cancel() {
 void EnginePageShower::PageStarted() {
   shown_.clear();
   failure_.clear();
+}
+
+std::optional<std::string> EnginePageShower::Replacing() const {
+  if (state_ == State::None || address_.empty() || address_.starts_with("tarravelle:")) {
+    return std::nullopt;
+  }
+  return address_;
 }
 
 std::optional<std::string> EnginePageShower::StandsFor() const {

@@ -32,6 +32,9 @@ class EnginePageShower {
   // The address the page shown stands for when it is not its own (the text of a refused
   // address), once the page is in place.
   std::optional<std::string> StandsFor() const;
+  // While an engine's page is on its way in place of a web page (one that failed or crashed),
+  // that page's address.
+  std::optional<std::string> Replacing() const;
 
  private:
   WebKitWebView* view_;
@@ -40,6 +43,7 @@ class EnginePageShower {
   enum class State { None, Pending, Loading } state_ = State::None;
   std::string failure_;  // why the last load failed, until the next starts
   std::string shown_;    // the address the engine's page is told as, when not its own
+  std::string address_;  // the address the engine's page stands in for
   sigc::connection idle_;
 };
 

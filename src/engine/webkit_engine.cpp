@@ -128,7 +128,14 @@ class WebKitEngine final : public BrowserEngine {
   }
 
   bool Refresh() override {
+    // A page the engine's own is on its way to replace (it crashed a moment ago) is loaded
+    // afresh: reloading the view then would reload the engine's page.
+    const auto replaced = pages_->Replacing();
     Leave();
+    if (replaced) {
+      Load([this, uri = *replaced] { webkit_web_view_load_uri(view_, uri.c_str()); });
+      return true;
+    }
     if (!webkit_web_view_get_uri(view_)) return false;
     Load([this] { webkit_web_view_reload(view_); });
     return true;
