@@ -25,7 +25,12 @@ PAGES = {
              "<input name='q' autofocus style='font-size:40px'></form>",
     "/undo": "<title>v:</title><input autofocus style='font-size:40px' "
              "oninput=\"document.title='v:'+this.value\">",
+    "/popup": "<title>Pop</title><a href='/next' target='_blank' "
+              "style='display:block;font-size:60px'>A new window</a>",
+    "/slow": "<title>Slow</title><p>At last</p>",
 }
+# Pages the server answers only after this many seconds.
+SLOW = {"/slow": 20}
 
 
 class Pages(http.server.BaseHTTPRequestHandler):
@@ -36,6 +41,8 @@ class Pages(http.server.BaseHTTPRequestHandler):
             body = "<title>Sent %s</title>" % query
         else:
             body = PAGES.get(url.path)
+        if url.path in SLOW:
+            time.sleep(SLOW[url.path])
         if body is None:
             self.send_error(404)
             return
@@ -76,6 +83,7 @@ class Person(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Pages)
+        cls.server.daemon_threads = True  # a slow page's answer does not hold the end
         threading.Thread(target=cls.server.serve_forever, daemon=True).start()
         cls.base = "http://127.0.0.1:%d" % cls.server.server_address[1]
 
@@ -126,8 +134,41 @@ class Person(unittest.TestCase):
     def address(self):
         return self.text(self.node("text", "Address"))
 
+    def wait_label(self, starts, seconds=10, within=None):
+        """A label of the program (the status line, a counter) once its text begins so."""
+        return wait_for(lambda: (within or self.app).findChild(
+            lambda n: n.roleName == "label" and n.name.startswith(starts), retry=False,
+            requireResult=False), seconds, "a label %r" % starts)
+
     def wait_title(self, title):
         self.window = wait_for(lambda: self.frame(title), 15, "the page titled %r" % title)
+
+    @staticmethod
+    def command(pid):
+        try:
+            with open("/proc/%d/comm" % pid) as f:
+                return f.read().strip()
+        except OSError:
+            return ""
+
+    @staticmethod
+    def descendants(pid):
+        """Every process started by `pid`, and by those in turn."""
+        parents = {}
+        for entry in os.listdir("/proc"):
+            if entry.isdigit():
+                try:
+                    with open("/proc/%s/stat" % entry) as f:
+                        parents[int(entry)] = int(f.read().rsplit(")", 1)[1].split()[1])
+                except (OSError, IndexError, ValueError):
+                    pass
+        found, todo = [], [pid]
+        while todo:
+            parent = todo.pop()
+            children = [p for p, pp in parents.items() if pp == parent]
+            found += children
+            todo += children
+        return found
 
     # What the person does.
     def load(self, path):
@@ -180,11 +221,30 @@ class Person(unittest.TestCase):
             left, upper, surface_width, _ = [w for w in self.windows(popups=True)
                                              if w[3] >= y + height][0]
             return left + surface_width // 2, upper + y + height // 2
+        popover = self.popover_of(node)
+        if popover is not None:
+            # A pop-over's own place is given as that of what it points at; its surface is the
+            # shown pop-up of its size.
+            (left, upper, _, _), = [w for w in self.windows(popups=True)
+                                    if w[2:] == tuple(popover.size)][:1]
+            return (left + x - popover.position[0] + width // 2,
+                    upper + y - popover.position[1] + height // 2)
         window_width, window_height = self.toplevel(node).size
         for left, upper, w, h in self.windows():
             if (w, h) == (window_width, window_height):
                 return left + x + width // 2, upper + y + height // 2
         raise AssertionError("no window on the screen for %r" % node.name)
+
+    @staticmethod
+    def popover_of(node):
+        """The pop-over (a drop-down list) that holds `node`; None outside one."""
+        parent = node.parent
+        while parent is not None:
+            if "GtkPopover" in parent.name and "Content" not in parent.name and \
+                    "MenuBar" not in parent.name:
+                return parent
+            parent = parent.parent
+        return None
 
     @staticmethod
     def menu_of(node):
@@ -218,18 +278,19 @@ class Person(unittest.TestCase):
         xdotool("type", "--delay", "30", text)
         time.sleep(0.3)
 
-    def choose(self, menu, item):
-        """Opens a menu of the menu bar and chooses an item with the mouse, as a person does."""
+    def choose(self, menu, *path):
+        """Opens a menu of the menu bar and chooses an item with the mouse, as a person does;
+        more than one name goes through submenus ("View", "Go To", "HomePage")."""
         title = self.node("menu item", menu)
-        before = len(self.windows(popups=True))
-        self.click(title)
-        # Shown once its pop-up is on the screen.
-        wait_for(lambda: len(self.windows(popups=True)) > before, 5, "the %s menu" % menu)
-        items = wait_for(lambda: [n for n in title.findChildren(
-            lambda n: n.roleName == "menu item") if n.sensitive], 5, "the %s menu" % menu)
-        chosen = [n for n in items if n.name == item]
-        self.assertTrue(chosen, "%r is not in the %s menu" % (item, menu))
-        self.click(chosen[0])
+        for step, name in enumerate(path):
+            before = len(self.windows(popups=True))
+            self.click(title if step == 0 else chosen)
+            # Shown once its pop-up is on the screen.
+            wait_for(lambda: len(self.windows(popups=True)) > before, 5, "the menu of %s" % name)
+            chosen = wait_for(lambda: [n for n in title.findChildren(
+                lambda n: n.roleName == "menu item" and n.name == name) if n.sensitive], 5,
+                "%r in the %s menu" % (name, menu))[0]
+        self.click(chosen)
 
     def choose_with_keys(self, menu, item):
         """Opens a menu with a click on its title and walks to the item with the keys. An opened

@@ -1,8 +1,10 @@
 """The paths a person takes every day, each from a fresh start of the program."""
 import os
 import signal
+import socket
+import subprocess
 
-from person import Person, wait_for
+from person import Person, wait_for, xdotool
 
 
 class EditMenu(Person):
@@ -177,3 +179,118 @@ class Windows(Person):
         self.assertEqual(self.program.wait(10), 0)
         with open(os.path.join(self.folder, "fav.Dat"), "rb") as f:
             self.assertEqual(f.read(), (self.base + "/\r\n").encode())
+
+
+class AddressBar(Person):
+    def test_go_the_typed_list_stop_refresh_home_and_go_to(self):
+        bar = self.node("text", "Address")
+        self.click(bar)
+        self.keys("ctrl+a")
+        self.type(self.base + "/next")
+        self.click(self.node("push button", "Go!"))
+        self.wait_title("Next")
+        # The drop-down lists what was typed; choosing puts it in the field.
+        self.click(bar)
+        self.keys("ctrl+a")
+        self.type("typed.example")
+        self.click(self.node("push button", "Typed addresses"))
+        self.click(wait_for(lambda: self.app.findChild(
+            lambda n: n.name == self.base + "/next" and n.roleName == "label",
+            retry=False, requireResult=False), 5, "the typed address"))
+        wait_for(lambda: self.address() == self.base + "/next", 5, "the chosen address")
+        # Stop on a slow page: the page that was there stays, and nothing loads.
+        self.click(bar)
+        self.keys("ctrl+a")
+        self.type(self.base + "/slow")
+        self.keys("Return")
+        self.wait_label("Opening page")
+        self.click(self.node("push button", "Stop"))
+        self.wait_label("Done")
+        self.assertTrue(self.frame("Next"))
+        self.click(self.node("push button", "Refresh"))
+        self.wait_title("Next")
+        self.click(self.node("push button", "Home"))
+        wait_for(lambda: self.frame("Tarravelle") or self.frame("Welcome"), 15, "the start page")
+        self.choose("View", "Go To", "Back")
+        self.wait_title("Next")
+        self.choose("View", "Go To", "Forward")
+        wait_for(lambda: not self.frame("Next"), 15, "the start page again")
+        self.choose("View", "Go To", "HomePage")
+        wait_for(lambda: not self.frame("Next"), 15, "the start page")
+
+
+class StatusLine(Person):
+    def test_tells_the_load_a_failure_and_a_hovered_link(self):
+        # A link under the mouse shows where it goes.
+        left, top = self.screen_place(self.node("filler", "WebKitWebView"))
+        width, height = self.node("filler", "WebKitWebView").size
+        xdotool("mousemove", str(left - width // 2 + 100), str(top - height // 2 + 90))
+        self.wait_label(self.base + "/next")
+        xdotool("mousemove", str(left), str(top + height // 2 - 20))
+        # A server that is not there: the reason stays on the status line.
+        closed = socket.socket()
+        closed.bind(("127.0.0.1", 0))
+        port = closed.getsockname()[1]
+        closed.close()
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a")
+        self.type("http://127.0.0.1:%d/" % port)
+        self.keys("Return")
+        self.wait_label("Cannot open")
+
+
+class Crash(Person):
+    def test_refresh_right_after_the_page_crashed_loads_it_again(self):
+        self.load("/next")
+        pages = [p for p in self.descendants(self.program.pid) if self.command(p).startswith(
+            "WebKitWebProces")]
+        self.assertTrue(pages)
+        for page in pages:
+            os.kill(page, signal.SIGKILL)
+        self.wait_label("The page stopped")
+        self.keys("F5")
+        self.wait_title("Next")
+
+
+class Popups(Person):
+    def test_a_blocked_popup_is_said_and_an_allowed_one_opens(self):
+        self.load("/popup")
+        self.click_page(100, 40)
+        self.wait_label("Pop-up blocked: " + self.base + "/next")
+        self.click(self.node("push button", "Pop-ups Disabled"))
+        self.node("push button", "Pop-ups Enabled")
+        self.click_page(100, 40)
+        wait_for(lambda: [c for c in self.app.children if c.name.startswith("Next")], 15,
+                 "the pop-up's window")
+
+
+class Bars(Person):
+    def test_each_switch_hides_and_shows_its_group(self):
+        for item, control in [("Standard Buttons", ("push button", "Back")),
+                              ("Address Bar", ("panel", "Address")),
+                              ("GoogleBar", ("text", "Search"))]:
+            with self.subTest(item):
+                node = self.node(*control)
+                self.choose("View", item)
+                # A hidden control has no size (the accessibility tree says all are hidden).
+                wait_for(lambda: tuple(node.size) == (0, 0), 5, "%s hidden" % item)
+                self.choose("View", item)
+                wait_for(lambda: tuple(node.size) != (0, 0), 5, "%s shown" % item)
+        # The address bar kept its text.
+        self.assertEqual(self.address(), self.base + "/")
+
+
+class About(Person):
+    def test_about_and_the_testers_list(self):
+        self.choose("Help", "About Tarravelle")
+        about = wait_for(lambda: [c for c in self.app.children if c.name.startswith("About")],
+                         10, "the about dialog")[0]
+        self.click(self.node("push button", "Ok", within=about))
+        wait_for(lambda: not [c for c in self.app.children if c.name.startswith("About")], 5,
+                 "the about dialog closed")
+        # The window is usable again, where the person left it.
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a")
+        self.type(self.base + "/next")
+        self.keys("Return")
+        self.wait_title("Next")
