@@ -2,7 +2,8 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build program run test test-asan bench fuzz package install-check clean
+.PHONY: all deps configure build program run test test-debian13 test-asan bench fuzz package \
+  install-check clean
 
 all: build
 
@@ -41,6 +42,11 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarravelle tests_favorites bench_files \
 	  bench_windows bench_bare_browser
 	bench/run-all
+
+# The whole of `make test` again in a Debian 13 root (GTK 4.18), made once under the build folder
+# with mmdebstrap and kept; needs root.
+test-debian13:
+	scripts/test-debian13 $(BUILD_DIR)
 
 # Every test again, built with AddressSanitizer and UBSan; the libraries' own leaks are listed in
 # tests/lsan.supp. LeakSanitizer's own tracer now and then dies at exit while the engine's

@@ -180,8 +180,12 @@ class WebKitEngine final : public BrowserEngine {
   bool Visible() const override { return holder_.get_visible(); }
   void SetVisible(bool visible) override { holder_.set_visible(visible); }
   bool Focus() override { return gtk_widget_grab_focus(GTK_WIDGET(view_)); }
+  // The focus may sit on the view or, with newer GTK, on a widget inside it.
   bool HasFocus() const override {
-    return gtk_widget_has_focus(GTK_WIDGET(view_)) || holder_.has_focus();
+    GtkRoot* root = gtk_widget_get_root(GTK_WIDGET(view_));
+    GtkWidget* focus = root ? gtk_root_get_focus(root) : nullptr;
+    return focus && (focus == GTK_WIDGET(holder_.gobj()) ||
+                     gtk_widget_is_ancestor(focus, GTK_WIDGET(holder_.gobj())));
   }
 
  private:

@@ -28,6 +28,8 @@ PAGES = {
     "/popup": "<title>Pop</title><a href='/next' target='_blank' "
               "style='display:block;font-size:60px'>A new window</a>",
     "/slow": "<title>Slow</title><p>At last</p>",
+    "/article": "<title>Article</title><h1>A heading to read</h1>"
+                "<p><a href='/next'>A link to follow</a></p>",
 }
 # Pages the server answers only after this many seconds.
 SLOW = {"/slow": 20}

@@ -294,3 +294,31 @@ class About(Person):
         self.type(self.base + "/next")
         self.keys("Return")
         self.wait_title("Next")
+
+
+def gtk_version():
+    version = subprocess.run(["pkg-config", "--modversion", "gtk4"], capture_output=True,
+                             text=True).stdout.strip()
+    return tuple(int(part) for part in version.split(".")[:2]) if version else (0, 0)
+
+
+class PageContent(Person):
+    def test_a_screen_reader_reads_the_pages_heading_and_link(self):
+        if gtk_version() < (4, 14):
+            self.skipTest("GTK %d.%d has no accessibility socket for the page's content; "
+                          "4.14 and later have" % gtk_version())
+        self.load("/article")
+
+        def found(role, words):
+            def matches(node):
+                if node.roleName != role:
+                    return False
+                try:
+                    text = node.name or node.text or ""
+                except Exception:  # no text of its own
+                    text = node.name
+                return words in text
+            return self.window.findChild(matches, retry=False, requireResult=False)
+
+        wait_for(lambda: found("heading", "A heading to read"), 15, "the page's heading")
+        wait_for(lambda: found("link", "A link to follow"), 15, "the page's link")
