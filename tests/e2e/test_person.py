@@ -49,7 +49,9 @@ class EditMenu(Person):
         self.choose("Edit", "Paste")
         # A menu opened with its key and left with Escape gives the focus back as well.
         self.keys("alt+e")
+        wait_for(lambda: self.windows(popups=True), 5, "the Edit menu")
         self.keys("Escape", "Escape")
+        wait_for(lambda: not self.windows(popups=True), 5, "the menu closed")
         self.type("!")
         self.keys("Return")
         self.wait_title("Sent hello!")
