@@ -100,6 +100,8 @@ class MessageWindow : public Gtk::Window {
     }
     text_.set_text(text);
     text_.set_wrap(true);
+    // Wide enough that a sentence is not folded into a narrow column, and wrapped past that.
+    text_.set_width_chars(static_cast<int>(std::min<glong>(g_utf8_strlen(text.c_str(), -1), 50)));
     text_.set_max_width_chars(60);
     text_.set_xalign(0);
     text_.set_selectable(true);
