@@ -287,6 +287,12 @@ class About(Person):
         self.choose("Help", "About Tarravelle")
         about = wait_for(lambda: [c for c in self.app.children if c.name.startswith("About")],
                          10, "the about dialog")[0]
+        self.click(self.node("push button", "Click Here To View Testers.", within=about))
+        testers = wait_for(lambda: [c for c in self.app.children if c.name == "Testers 2004"],
+                           10, "the testers list")[0]
+        self.click(self.node("push button", "Ok", within=testers))
+        wait_for(lambda: not [c for c in self.app.children if c.name == "Testers 2004"], 5,
+                 "the testers list closed")
         self.click(self.node("push button", "Ok", within=about))
         wait_for(lambda: not [c for c in self.app.children if c.name.startswith("About")], 5,
                  "the about dialog closed")
@@ -324,3 +330,53 @@ class PageContent(Person):
 
         wait_for(lambda: found("heading", "A heading to read"), 15, "the page's heading")
         wait_for(lambda: found("link", "A link to follow"), 15, "the page's link")
+
+
+class PageCommands(Person):
+    def test_print_preview_and_properties(self):
+        self.load("/next")
+        self.choose("File", "Print Preview")
+        preview = wait_for(lambda: [c for c in self.app.children if c.name == "Print Preview"],
+                           30, "the print preview")[0]
+        self.click(self.node("push button", "Zoom In", within=preview))
+        self.click(self.node("push button", "Close", within=preview))
+        wait_for(lambda: not [c for c in self.app.children if c.name == "Print Preview"], 5,
+                 "the preview closed")
+
+        self.choose("File", "Properties")
+        properties = wait_for(lambda: [c for c in self.app.children if c.name == "Properties"],
+                              10, "the properties")[0]
+        # Each value is read by the name of its row.
+        address = self.node("label", "Address", within=properties)
+        self.assertEqual(self.text(address), self.base + "/next")
+
+
+class Favourites(Person):
+    def show(self):
+        self.choose("Favorites", "Show Favorites")
+        return wait_for(lambda: [c for c in self.app.children if c.name == "Favorites"], 10,
+                        "the dialog")[0]
+
+    def test_add_asks_for_an_empty_address_remove_and_double_click(self):
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a", "BackSpace")
+        self.choose("Favorites", "Add to Favorites")
+        prompt = wait_for(lambda: [c for c in self.app.children if c.name == "Add"], 10,
+                          "the prompt")[0]
+        field = self.node("text", "Enter website you wish to add to favorites", within=prompt)
+        self.click(field)
+        self.keys("ctrl+a")
+        self.type(self.base + "/next")
+        self.keys("Return")
+        self.click(self.node("text", "Address"))
+        self.type(self.base + "/form")
+        self.choose("Favorites", "Add to Favorites")
+        dialog = self.show()
+        self.click(self.node("label", self.base + "/form", within=dialog))
+        self.click(self.node("push button", "Remove", within=dialog))
+        wait_for(lambda: not dialog.findChild(lambda n: n.name == self.base + "/form",
+                                              retry=False, requireResult=False), 5, "removed")
+        item = self.node("label", self.base + "/next", within=dialog)
+        x, y = self.screen_place(item)
+        xdotool("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
+        self.wait_title("Next")
