@@ -28,6 +28,9 @@ PAGES = {
     "/popup": "<title>Pop</title><a href='/next' target='_blank' "
               "style='display:block;font-size:60px'>A new window</a>",
     "/slow": "<title>Slow</title><p>At last</p>",
+    # A form whose field's text is its title.
+    "/typed": "<title>v:</title><form action='/sent'><input name='q' autofocus "
+              "style='font-size:40px' oninput=\"document.title='v:'+this.value\"></form>",
     "/article": "<title>Article</title><h1>A heading to read</h1>"
                 "<p><a href='/next'>A link to follow</a></p>",
 }

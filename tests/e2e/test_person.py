@@ -41,18 +41,22 @@ class EditMenu(Person):
 
 
     def test_after_a_menu_typing_and_enter_go_on_in_the_field(self):
-        self.load("/form")
+        self.load("/typed")
         self.click_page(60, 30)
         self.type("hello")
+        self.wait_title("v:hello")
         self.choose("Edit", "Select All")
         self.choose_with_keys("Edit", "Cut")  # the menus work from the keys too
+        self.wait_title("v:")
         self.choose("Edit", "Paste")
+        self.wait_title("v:hello")
         # A menu opened with its key and left with Escape gives the focus back as well.
         self.keys("alt+e")
         wait_for(lambda: self.windows(popups=True), 5, "the Edit menu")
         self.keys("Escape", "Escape")
         wait_for(lambda: not self.windows(popups=True), 5, "the menu closed")
         self.type("!")
+        self.wait_title("v:hello!")
         self.keys("Return")
         self.wait_title("Sent hello!")
 
