@@ -107,16 +107,24 @@ class Person(unittest.TestCase):
         os.makedirs(os.path.join(self.home, "config", "tarravelle"))
         with open(os.path.join(self.home, "config", "tarravelle", "settings.ini"), "w") as f:
             f.write("[%s\\HP]\nHP=%s/\n" % (folder, self.base))
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                    XDG_DATA_HOME=os.path.join(self.home, "data"),
                    XDG_CACHE_HOME=os.path.join(self.home, "cache"))
+        self.folder = folder
+        self.prepare(env)
         self.program = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.addCleanup(self.program.wait, 10)
         self.addCleanup(self.program.kill)
         self.app = wait_for(lambda: tree.root.application("tarravelle"), 20, "the program")
-        self.window = wait_for(lambda: self.frame("Home"), 30, "the home page")
-        self.folder = folder
+        if self.starts_on_home:
+            self.window = wait_for(lambda: self.frame("Home"), 30, "the home page")
+
+    # A group that needs more than a home page sets its files up here; `env` is the program's.
+    starts_on_home = True
+
+    def prepare(self, env):
+        pass
 
     # What the person sees.
     def frame(self, title):
@@ -125,6 +133,15 @@ class Person(unittest.TestCase):
             if child.roleName == "frame" and child.name.startswith(title) and child.showing:
                 return child
         return None
+
+    def dialog(self, name, seconds=10):
+        """A window of the program, other than a main window, once it is shown."""
+        return wait_for(lambda: [c for c in self.app.children if c.name == name], seconds,
+                        "the %r window" % name)[0]
+
+    def gone(self, name):
+        wait_for(lambda: not [c for c in self.app.children if c.name == name], 5,
+                 "the %r window closed" % name)
 
     def node(self, role, name, within=None):
         return wait_for(lambda: (within or self.window).findChild(

@@ -384,3 +384,78 @@ class Favourites(Person):
         x, y = self.screen_place(item)
         xdotool("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
         self.wait_title("Next")
+
+
+# A program of the desktop that only notes how it was started: its name and its arguments.
+STAND_IN = """#!/bin/sh
+echo "$*" >> "$STAND_IN_LOG"
+"""
+# Desktop entries of the stand-ins, by file name: the mail program (which also opens mailto:
+# addresses), the address book and the network settings.
+DESKTOP_ENTRIES = {
+    "stand-in-mail.desktop": "Categories=Network;Email;\nMimeType=x-scheme-handler/mailto;\n"
+                             "Exec=stand-in mail %u\n",
+    "stand-in-contacts.desktop": "Categories=Office;ContactManagement;\n"
+                                 "Exec=stand-in contacts\n",
+    "gnome-network-panel.desktop": "Categories=Settings;\nExec=stand-in network\n",
+}
+
+
+class Launchers(Person):
+    def prepare(self, env):
+        programs = os.path.join(self.home, "bin")
+        os.makedirs(programs)
+        with open(os.path.join(programs, "stand-in"), "w") as f:
+            f.write(STAND_IN)
+        os.chmod(os.path.join(programs, "stand-in"), 0o755)
+        applications = os.path.join(env["XDG_DATA_HOME"], "applications")
+        os.makedirs(applications)
+        for name, entry in DESKTOP_ENTRIES.items():
+            with open(os.path.join(applications, name), "w") as f:
+                f.write("[Desktop Entry]\nType=Application\nName=%s\n%s" % (name, entry))
+        with open(os.path.join(env["XDG_CONFIG_HOME"], "mimeapps.list"), "w") as f:
+            f.write("[Default Applications]\nx-scheme-handler/mailto=stand-in-mail.desktop\n")
+        self.log = os.path.join(self.home, "started")
+        env.update(PATH=programs + ":" + env["PATH"], STAND_IN_LOG=self.log)
+
+    def started(self):
+        try:
+            with open(self.log) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def test_each_launcher_starts_its_program_and_typing_goes_on(self):
+        bar = self.node("text", "Address")
+        self.click(bar)
+        self.keys("End")
+        typed = ""
+        for how, started in [(("Mail",), "mail"),
+                             (("Tools", "Mail & News"), "mail"),
+                             (("Tools", "Address Book"), "contacts"),
+                             (("Tools", "Internet Options"), "network"),
+                             (("File", "New", "Message"), "mail mailto:"),
+                             (("Help", "Send Email to programmer"),
+                              "mail mailto:developer@halvermoor.example")]:
+            with self.subTest(how):
+                before = len(self.started())
+                if len(how) == 1:
+                    self.click(self.node("push button", how[0]))
+                    self.click(bar)
+                    self.keys("End")
+                else:
+                    self.choose(*how)
+                wait_for(lambda: self.started()[before:] == [started], 10, "the stand-in")
+                typed += "x"
+                self.type("x")
+                wait_for(lambda: self.address() == self.base + "/" + typed, 5, "the typing")
+
+    def test_visit_website_and_a_new_window_from_the_menus(self):
+        self.choose("Help", "Visit Website")
+        box = self.dialog("Website under construction")
+        self.assertTrue(box.findChildren(lambda n: n.roleName in ("image", "icon")))
+        self.click(self.node("push button", "OK", within=box))
+        self.gone("Website under construction")
+        self.choose("File", "New", "New Window")
+        wait_for(lambda: len([c for c in self.app.children if c.roleName == "frame" and
+                              c.name.startswith("Home")]) == 2, 15, "a second window")
