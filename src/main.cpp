@@ -114,6 +114,7 @@ int main(int, char* argv[]) {
         },
         frmSplash::kHandOverMs - started);
     app->add_window(*running.splash);
+    running.stacking.PlaceInCentre(*running.splash);
     running.splash->present();
     // The first main window and its page engine are made while the splash shows, once the
     // splash has been drawn; the hand-over then only shows it and runs its load step.

@@ -106,6 +106,7 @@ Form1& Program::ShowNewMainWindow() {
       *windows_.emplace_back(prepared_ ? std::move(prepared_) : std::make_unique<Form1>(*this));
   adopt_(form);
   form.Form_Load();
+  if (services_.stacking) services_.stacking->PlaceInCentre(form);
   form.present();
   // The last run's favourites went elsewhere: the first window says where.
   if (windows_.size() == 1) {

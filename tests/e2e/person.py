@@ -46,6 +46,17 @@ class Pages(http.server.BaseHTTPRequestHandler):
             body = "<title>Sent %s</title>" % query
         else:
             body = PAGES.get(url.path)
+        if url.path == "/download":
+            # A file that takes its time: half of it at once, the rest much later.
+            self.send_response(200)
+            self.send_header("Content-Type", "application/octet-stream")
+            self.send_header("Content-Disposition", "attachment; filename=slow.bin")
+            self.send_header("Content-Length", "200000")
+            self.end_headers()
+            self.wfile.write(bytes(100000))
+            self.wfile.flush()
+            time.sleep(60)
+            return
         if url.path in SLOW:
             time.sleep(SLOW[url.path])
         if body is None:
@@ -111,6 +122,7 @@ class Person(unittest.TestCase):
                    XDG_DATA_HOME=os.path.join(self.home, "data"),
                    XDG_CACHE_HOME=os.path.join(self.home, "cache"))
         self.folder = folder
+        self.env = env
         self.prepare(env)
         self.program = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)

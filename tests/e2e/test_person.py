@@ -3,6 +3,7 @@ import os
 import signal
 import socket
 import subprocess
+import time
 
 from person import Person, wait_for, xdotool
 
@@ -459,3 +460,47 @@ class Launchers(Person):
         self.choose("File", "New", "New Window")
         wait_for(lambda: len([c for c in self.app.children if c.roleName == "frame" and
                               c.name.startswith("Home")]) == 2, 15, "a second window")
+
+
+class Startup(Person):
+    starts_on_home = False
+
+    def on_screen(self, size):
+        """The place of the program's shown window of this size; None while there is none."""
+        return next((w[:2] for w in self.windows() if w[2:] == tuple(size)), None)
+
+    def centred(self, size):
+        """The place of the window of this size once it stands, with its frame, in the middle
+        of the screen."""
+        def place():
+            found = self.on_screen(size)
+            # The title bar above it moves its middle down by half the bar's height.
+            if found and abs(found[0] + size[0] // 2 - 640) <= 2 and \
+                    0 <= found[1] + size[1] // 2 - 512 <= 25:
+                return found
+            return None
+        return wait_for(place, 5, "the window in the middle of the screen")
+
+    def test_a_click_on_the_splash_hands_over_once_and_the_clock_ticks(self):
+        splash = wait_for(lambda: [c for c in self.app.children if c.name == "Tarravelle™"], 20,
+                          "the splash")[0]
+        size = tuple(splash.size)
+        left, top = self.centred(size)
+        xdotool("mousemove", str(left + 15), str(top + 13), "click", "1")  # its frame's margin
+        self.window = wait_for(lambda: self.frame("Home"), 3, "the main window at once")
+        self.assertFalse([c for c in self.app.children if c.name == "Tarravelle™"])
+        self.centred(tuple(self.window.size))
+        # The clock and the date show the time of day and today, and the clock goes on.
+
+        def now(what):
+            return subprocess.run(["date", "+%" + what], env=self.env, capture_output=True,
+                                  text=True).stdout.strip()
+
+        date = self.wait_label(now("x"), within=self.window)
+        first = self.wait_label(now("X")[:5], within=self.window).name
+        wait_for(lambda: self.wait_label(now("X"), within=self.window).name != first, 3,
+                 "the clock's next second")
+        self.assertEqual(date.name, now("x"))
+        # No second hand-over once the splash's time is up.
+        time.sleep(4)
+        self.assertEqual(len([c for c in self.app.children if c.roleName == "frame"]), 1)
