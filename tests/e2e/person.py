@@ -228,6 +228,10 @@ class Person(unittest.TestCase):
                  if line.strip().startswith("0x")}
         if popups:
             found = sorted((w for w in found if int(w) in order), key=lambda w: order[int(w)])
+        return self.windows_by_id(found)
+
+    @staticmethod
+    def windows_by_id(found):
         places = []
         for window in found:
             info = subprocess.run(["xwininfo", "-id", window], capture_output=True,
@@ -238,6 +242,20 @@ class Person(unittest.TestCase):
                                                         "Absolute upper-left Y", "Width",
                                                         "Height")))
         return places
+
+    def close_box(self, window):
+        """The middle of the close box the window manager draws at the right of a window's
+        title bar."""
+        width, height = window.size
+        client = next(w for w in subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(self.program.pid)],
+            capture_output=True, text=True).stdout.split() if self.windows_by_id([w]) and
+            self.windows_by_id([w])[0][2:] == (width, height))
+        extents = subprocess.run(["xprop", "-id", client, "_NET_FRAME_EXTENTS"],
+                                 capture_output=True, text=True).stdout
+        title_bar = int(extents.split("=")[1].split(",")[2])
+        left, top, _, _ = self.windows_by_id([client])[0]
+        return left + width - title_bar // 2, top - title_bar // 2
 
     @staticmethod
     def toplevel(node):

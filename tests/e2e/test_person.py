@@ -504,3 +504,28 @@ class Startup(Person):
         # No second hand-over once the splash's time is up.
         time.sleep(4)
         self.assertEqual(len([c for c in self.app.children if c.roleName == "frame"]), 1)
+
+    def test_file_close_ends_the_program(self):
+        self.window = wait_for(lambda: self.frame("Home"), 30, "the home page")
+        self.choose("File", "Close")
+        self.assertEqual(self.program.wait(10), 0)
+
+    def test_the_close_box_asks_first_while_a_download_runs(self):
+        self.window = wait_for(lambda: self.frame("Home"), 30, "the home page")
+        self.click(self.node("text", "Address"))
+        self.keys("ctrl+a")
+        self.type(self.base + "/download")
+        self.keys("Return")
+        self.wait_label("Saving slow.bin: ", 15)
+        saved = os.path.join(self.home, "Downloads", "slow.bin")
+        self.assertTrue(os.path.exists(saved))
+        # No: the person goes on browsing. Yes: the program ends, without the unfinished file.
+        for answer in ["No", "Yes"]:
+            with self.subTest(answer):
+                xdotool("mousemove", *map(str, self.close_box(self.window)), "click", "1")
+                self.click(self.node("push button", answer, within=self.dialog("Downloads")))
+                if answer == "No":
+                    self.gone("Downloads")
+                    self.load("/next")
+        self.assertEqual(self.program.wait(10), 0)
+        self.assertFalse(os.path.exists(saved))
