@@ -33,6 +33,9 @@ PAGES = {
               "style='font-size:40px' oninput=\"document.title='v:'+this.value\"></form>",
     "/article": "<title>Article</title><h1>A heading to read</h1>"
                 "<p><a href='/next'>A link to follow</a></p>",
+    # A text whose height is the page's title.
+    "/size": "<title>h:</title><span id='s' style='font-size:20px'>Text</span><script>"
+             "setInterval(() => document.title = 'h:' + s.offsetHeight, 100)</script>",
 }
 # Pages the server answers only after this many seconds.
 SLOW = {"/slow": 20}
@@ -269,7 +272,12 @@ class Person(unittest.TestCase):
         width, height = node.size
         if self.menu_of(node) is not None:
             # An open menu is the topmost pop-up tall enough to hold the item; its items span
-            # its width.
+            # its width. A submenu's items give their height from their parent item's top.
+            parent = node.parent
+            while parent.roleName != "menu item":
+                parent = parent.parent
+            if parent.parent.roleName != "menu bar":
+                y -= parent.position[1]
             left, upper, surface_width, _ = [w for w in self.windows(popups=True)
                                              if w[3] >= y + height][0]
             return left + surface_width // 2, upper + y + height // 2

@@ -356,6 +356,25 @@ class PageCommands(Person):
         self.assertEqual(self.text(address), self.base + "/next")
 
 
+    def test_each_text_size_item_grows_or_shrinks_the_text(self):
+        self.load("/size")
+        self.wait_title("h:2")
+
+        def height():
+            return int(self.frame("h:").name.split()[0][2:])
+
+        heights = []
+        for item in ["Largest", "Larger", "Medium", "Smaller", "Smallest"]:
+            with self.subTest(item):
+                before = height()
+                self.choose("View", "Text Size", item)
+                if item != "Medium":  # the size the page opened with
+                    wait_for(lambda: height() != before, 5, "the text's new size")
+                heights.append(height())
+        self.assertEqual(heights, sorted(heights, reverse=True))
+        self.assertEqual(len(set(heights)), 5)
+
+
 class Favourites(Person):
     def show(self):
         self.choose("Favorites", "Show Favorites")
