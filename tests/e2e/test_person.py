@@ -72,6 +72,12 @@ class Enter(Person):
         self.keys("Return")
         wait_for(lambda: self.address().startswith(
             "https://www.google.com/search?q=two%20words"), 15, "the search")
+        self.click(self.node("text", "Search"))
+        self.keys("ctrl+a")
+        self.type("button")
+        self.click(self.node("push button", "Google Search"))
+        wait_for(lambda: self.address().startswith("https://www.google.com/search?q=button"), 15,
+                 "the search from the button")
 
         self.load("/form")
         self.click_page(60, 30)
@@ -355,6 +361,27 @@ class PageCommands(Person):
         address = self.node("label", "Address", within=properties)
         self.assertEqual(self.text(address), self.base + "/next")
 
+
+    def test_save_as_writes_the_page_and_typing_goes_on(self):
+        self.load("/next")
+        self.click(self.node("text", "Address"))
+        self.keys("End")
+        self.choose("File", "Save As...")
+        chooser = self.dialog("Save As")
+        saved = os.path.join(self.home, "saved.html")
+        # It opens with the focus in its name field, the page's title there.
+        wait_for(lambda: chooser.findChild(lambda n: n.roleName == "text" and n.focused and
+                                           self.text(n) == "Next.mhtml", retry=False,
+                                           requireResult=False), 5, "the name field")
+        self.keys("ctrl+a")
+        self.type(saved)
+        self.keys("Return")
+        wait_for(lambda: os.path.exists(saved), 10, "the saved page")
+        with open(saved) as f:
+            self.assertIn("The next page", f.read())
+        self.gone("Save As")
+        self.type("x")
+        wait_for(lambda: self.address() == self.base + "/nextx", 5, "the typing")
 
     def test_each_text_size_item_grows_or_shrinks_the_text(self):
         self.load("/size")
