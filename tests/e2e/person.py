@@ -317,9 +317,10 @@ class Person(unittest.TestCase):
             parent = parent.parent
         return None
 
-    def click_page(self, x, y):
-        """A click at a place of the page, from its top left corner."""
-        page = self.node("filler", "WebKitWebView")
+    def click_page(self, x, y, page=None):
+        """A click at a place of the page (or of another page view), from its top left
+        corner."""
+        page = page or self.node("filler", "WebKitWebView")
         middle_x, middle_y = self.screen_place(page)
         width, height = page.size
         xdotool("mousemove", str(middle_x - width // 2 + x), str(middle_y - height // 2 + y),

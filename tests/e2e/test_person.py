@@ -402,7 +402,41 @@ class PageCommands(Person):
         self.assertEqual(len(set(heights)), 5)
 
 
+class SidePane(Person):
+    def prepare(self, env):
+        folder = os.path.join(env["XDG_DATA_HOME"], "tarravelle", "Favorites")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "Next page.url"), "w") as f:
+            f.write("[InternetShortcut]\nURL=%s/next\n" % self.base)
+
+    def test_the_favourites_and_history_folders_open_their_links(self):
+        self.load("/next")
+        main = self.window
+        # Each folder's first link, from the pane's top left corner; a link opens a window.
+        for how, caption, link in [(("Favorites", "Internet Explorer Favorites"),
+                                    "Close Internet Explorer Favorites", (34, 39)),
+                                   (("Tools", "Show History"), "Close History Window", (57, 59))]:
+            with self.subTest(caption):
+                self.choose(*how)
+                close = self.node("push button", caption)
+                pane = wait_for(lambda: [n for n in self.window.findChildren(
+                    lambda n: n.roleName == "filler" and n.name == "WebKitWebView")
+                    if n.size[0] < 400], 5, "the pane")[0]
+                opened = len(self.app.children)
+                time.sleep(1)  # the folder's page is drawn
+                self.click_page(*link, page=pane)
+                new = wait_for(lambda: self.app.children[opened:], 15, "the link's window")[0]
+                wait_for(lambda: new.name.startswith("Next"), 15, "the link's page")
+                xdotool("mousemove", *map(str, self.close_box(new)), "click", "1")
+                wait_for(lambda: len(self.app.children) == opened, 5, "the window closed")
+        self.window = main
+        self.click(close)
+        # The page view keeps its size in the accessibility tree once hidden; its button not.
+        wait_for(lambda: tuple(close.size) == (0, 0), 5, "the pane closed")
+
+
 class Favourites(Person):
+
     def show(self):
         self.choose("Favorites", "Show Favorites")
         return wait_for(lambda: [c for c in self.app.children if c.name == "Favorites"], 10,
