@@ -24,6 +24,7 @@
 #include "platform/key_file_settings.h"
 #include "platform/program_folder.h"
 #include "platform/x11_window_stacking.h"
+#include "ui/marked_buttons.h"
 #include "start/process_clock.h"
 #include "start/renderer_choice.h"
 
@@ -55,6 +56,7 @@ int main(int, char* argv[]) {
 
   app->signal_activate().connect([&] {
     if (running.program) return;
+    NameMarkedButtonsOfEveryWindow();
     LoadProgramResources();
     ChooseRendererForDisplay();
     // The program ends only through Program::End, never because no window happens to be open

@@ -21,6 +21,16 @@ inline void SetAccessibleLabel(Gtk::Widget& widget, const std::string& label) {
                          g_free);
 }
 
+// A caption with its access key marked by "_" ("_Close") as it reads: without the mark.
+inline std::string MarkedCaptionText(const std::string& caption) {
+  std::string read;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '_' && i + 1 < caption.size()) ++i;  // "__" reads as one "_"
+    read += caption[i];
+  }
+  return read;
+}
+
 // A button's caption with its access key marked by "_" ("_Close"); it is read without the mark.
 inline void SetButtonCaption(Gtk::Button& button, const std::string& caption) {
   // A label of the button's own, rather than the button's label text: GTK reads a button by its
@@ -34,14 +44,25 @@ inline void SetButtonCaption(Gtk::Button& button, const std::string& caption) {
     label->set_mnemonic_widget(button);
     button.set_child(*label);
   }
-  std::string read;
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '_' && i + 1 < caption.size()) ++i;  // "__" reads as one "_"
-    read += caption[i];
-  }
   // The program's own copy of the name it is read by.
-  g_object_set_data_full(G_OBJECT(button.gobj()), kAccessibleLabelKey, g_strdup(read.c_str()),
-                         g_free);
+  g_object_set_data_full(G_OBJECT(button.gobj()), kAccessibleLabelKey,
+                         g_strdup(MarkedCaptionText(caption).c_str()), g_free);
+}
+
+// GTK's own dialogs caption their buttons with an access key ("_Cancel"), and GTK reads such a
+// button by its caption, mark included, followed by its text ("_Cancel Cancel"). Each such
+// button under `root` is left to be read by its text alone ("Cancel").
+inline void NameMarkedButtons(Gtk::Widget& root) {
+  for (auto* child = root.get_first_child(); child; child = child->get_next_sibling()) {
+    auto* button = dynamic_cast<Gtk::Button*>(child);
+    if (button && button->get_use_underline() && !button->get_label().empty()) {
+      button->reset_property(Gtk::Accessible::Property::LABEL);
+      const std::string read = MarkedCaptionText(button->get_label());
+      g_object_set_data_full(G_OBJECT(button->gobj()), kAccessibleLabelKey, g_strdup(read.c_str()),
+                             g_free);
+    }
+    NameMarkedButtons(*child);
+  }
 }
 
 // The name a widget is read by: the one given to it, or else the text it shows (a label's text,

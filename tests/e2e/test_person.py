@@ -293,6 +293,34 @@ class Bars(Person):
         self.assertEqual(self.address(), self.base + "/")
 
 
+    def pixel(self, x, y):
+        """The colour on the screen at a place of the main window, as (red, green, blue)."""
+        left, top = [w[:2] for w in self.windows() if w[2:] == tuple(self.window.size)][0]
+        shown = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (
+            left + x, top + y), "-depth", "8", "txt:-"], capture_output=True, text=True).stdout
+        return tuple(int(v) for v in shown.splitlines()[1].split("(")[1].split(")")[0].split(
+            ",")[:3])
+
+    def test_a_chosen_colour_repaints_the_window(self):
+        margin = (10, 60)  # the window's own background, left of the Back button
+        self.assertEqual(self.pixel(*margin), (0, 0, 0))
+        self.click(self.node("text", "Address"))
+        self.keys("End")
+        self.choose("Tools", "Change Tarravelle Color")
+        chooser = self.dialog("Color")
+        self.assertEqual([n.name for n in chooser.findChildren(
+            lambda n: n.roleName == "push button" and n.name in ("Cancel", "Select"))],
+            ["Cancel", "Select"])  # each read once
+        self.click(self.node("radio button", "Red", within=chooser))
+        self.click(self.node("push button", "Select", within=chooser))
+        self.gone("Color")
+        red, green, blue = wait_for(lambda: self.pixel(*margin) != (0, 0, 0) and
+                                    self.pixel(*margin), 5, "the new colour")
+        self.assertGreater(red, 2 * max(green, blue))
+        self.type("x")
+        wait_for(lambda: self.address() == self.base + "/x", 5, "the typing")
+
+
 class About(Person):
     def test_about_and_the_testers_list(self):
         self.choose("Help", "About Tarravelle")
