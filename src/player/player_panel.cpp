@@ -105,6 +105,9 @@ void PlayerPanel::LoadFile(const std::string& path) {
         "Sonavelle", MsgIcon::Exclamation, MsgButtons::OK);
     return;
   }
+  // A paused or stopped file is still open on the device, which would refuse to open it again;
+  // it is let go before the next file opens.
+  if (!engine_.MediaFile.empty()) engine_.ReleaseMedia();
   engine_.MediaFile = "\"" + path + "\"";
   engine_.OpenMedia([this, alive = lifetime_.Watched(), path](const MciReply& opened) {
     if (!alive.Alive()) {

@@ -637,3 +637,100 @@ class Startup(Person):
                     self.load("/next")
         self.assertEqual(self.program.wait(10), 0)
         self.assertFalse(os.path.exists(saved))
+
+
+RECENTLY_USED = """<?xml version="1.0" encoding="UTF-8"?>
+<xbel version="1.0" xmlns:bookmark="http://www.freedesktop.org/standards/desktop-bookmarks"
+      xmlns:mime="http://www.freedesktop.org/standards/shared-mime-info">
+<bookmark href="file://%s" added="2026-12-08T10:00:00Z" modified="2026-12-08T10:00:00Z"
+          visited="2026-12-08T10:00:00Z"><info><metadata owner="http://freedesktop.org">
+<mime:mime-type type="audio/mpeg"/><bookmark:applications>
+<bookmark:application name="player" exec="&apos;player %%u&apos;"
+                      modified="2026-12-08T10:00:00Z" count="1"/>
+</bookmark:applications></metadata></info></bookmark></xbel>
+"""
+
+
+class Player(Person):
+    def prepare(self, env):
+        # Thirty seconds of a tone in a bookmarked folder, which the desktop lists among its
+        # recent files.
+        music = os.path.join(self.home, "Music")
+        os.makedirs(music)
+        os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "gtk-3.0"))
+        with open(os.path.join(env["XDG_CONFIG_HOME"], "gtk-3.0", "bookmarks"), "w") as f:
+            f.write("file://%s\n" % music)
+        self.song = os.path.join(music, "tone.mp3")
+        subprocess.run(["gst-launch-1.0", "-q", "audiotestsrc", "num-buffers=300",
+                        "samplesperbuffer=4410", "!", "audio/x-raw,rate=44100,channels=1", "!",
+                        "audioconvert", "!", "lamemp3enc", "!", "filesink",
+                        "location=" + self.song], check=True)
+        os.makedirs(env["XDG_DATA_HOME"])
+        with open(os.path.join(env["XDG_DATA_HOME"], "recently-used.xbel"), "w") as f:
+            f.write(RECENTLY_USED % self.song)
+
+    def press(self, name):
+        """A button of the player, in the row of its Play button (the toolbar has a Stop too)."""
+        row = self.node("push button", "Play").position[1]
+        self.click(wait_for(lambda: [n for n in self.window.findChildren(
+            lambda n: n.roleName == "push button" and n.name == name)
+            if n.position[1] == row], 5, "the player's %s" % name)[0])
+
+    def frame_number(self):
+        return int(self.wait_label("Current Frm: ").name.split(": ")[1])
+
+    def test_a_recent_file_plays_pauses_skips_and_closes(self):
+        self.press("Eject")
+        chooser = self.dialog("Open")
+        self.click(self.node("label", "Recent", within=chooser))
+        # The list's rows are not in the accessibility tree: the first one lies under its
+        # header, at the left.
+        left, top = [w[:2] for w in self.windows() if w[2:] == tuple(chooser.size)][0]
+        xdotool("mousemove", str(left + 200), str(top + 34), "click", "--repeat", "2",
+                "--delay", "80", "1")
+        self.wait_label("[ Playing ]")
+        self.wait_label("Total Time: 00:30")
+        # The player is busy while it plays.
+        self.press("Eject")
+        busy = self.dialog("Sonavelle")
+        self.node("label", "Sonavelle is busy right now!", within=busy)
+        self.assertTrue(busy.findChildren(lambda n: n.roleName in ("image", "icon")))
+        self.click(self.node("push button", "OK", within=busy))
+        self.gone("Sonavelle")
+        for button, caption in [("Pause", "[ Paused ]"), ("Play", "[ Playing ]")]:
+            self.press(button)
+            self.wait_label(caption)
+        # A skip moves five seconds, about 190 of the song's frames, at once.
+        before = self.frame_number()
+        self.press("Skip forward")
+        ahead = wait_for(lambda: self.frame_number() > before + 100 and self.frame_number(), 1.5,
+                         "five seconds on")
+        self.press("Skip back")
+        wait_for(lambda: self.frame_number() < ahead - 100, 1.5, "five seconds back")
+        self.press("Stop")
+        self.wait_label("[ Stoped ]")
+        self.press("Play")
+        self.wait_label("[ Playing ]")
+        self.press("Close")
+        self.wait_label("[ No Media ]")
+        self.wait_label("Total Time: 00:00")
+
+    def test_a_file_from_a_bookmarked_folder_and_a_typed_path_play(self):
+        # The second time, the same file again: the stopped one is let go first.
+        for how in ["folder", "typed"]:
+            with self.subTest(how):
+                self.press("Eject")
+                chooser = self.dialog("Open")
+                if how == "folder":
+                    self.click(self.node("label", "Music", within=chooser))
+                    left, top = [w[:2] for w in self.windows()
+                                 if w[2:] == tuple(chooser.size)][0]
+                    # The folder's one file, under the path bar and the list's header.
+                    xdotool("mousemove", str(left + 200), str(top + 80), "click", "--repeat",
+                            "2", "--delay", "80", "1")
+                else:
+                    self.type(self.song)
+                    self.keys("Return")
+                self.wait_label("[ Playing ]")
+                self.press("Stop")
+                self.wait_label("[ Stoped ]")
