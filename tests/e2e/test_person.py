@@ -138,6 +138,11 @@ class FindBar(Person):
                 self.node("label", position, within=self.app)
         self.type("cherry")
         self.node("label", "1 of 1", within=self.app)
+        # Ctrl+F from the page comes back to the bar, its text selected to type over.
+        self.click_page(400, 300)
+        self.keys("ctrl+f")
+        self.type("apple")
+        self.node("label", "1 of 3", within=self.app)
 
 
 class Windows(Person):
@@ -279,7 +284,8 @@ class Popups(Person):
 
 class Bars(Person):
     def test_each_switch_hides_and_shows_its_group(self):
-        for item, control in [("Standard Buttons", ("push button", "Back")),
+        for item, control in [("Sonavelle", ("push button", "Play")),
+                              ("Standard Buttons", ("push button", "Back")),
                               ("Address Bar", ("panel", "Address")),
                               ("GoogleBar", ("text", "Search"))]:
             with self.subTest(item):
