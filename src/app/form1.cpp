@@ -272,28 +272,44 @@ void Form1::CloseMenusLeftOpen() {
   });
 }
 
+bool Form1::AnyMenuOpen() {
+  for (auto* title = menuBar_->get_first_child(); title; title = title->get_next_sibling()) {
+    for (auto* open = title->get_first_child(); open; open = open->get_next_sibling()) {
+      if (dynamic_cast<Gtk::Popover*>(open) && open->get_visible()) return true;
+    }
+  }
+  return false;
+}
+
+void Form1::ReturnFocusSoon() {
+  returnFocus_.disconnect();
+  returnFocus_ = Glib::signal_idle().connect(
+      [this] {
+        // Moving along the bar closes one menu and opens the next: only when none is open does
+        // the focus go back.
+        if (!AnyMenuOpen()) ReturnFocus();
+        return false;
+      },
+      // Ahead of the next key: the person may type the moment the menu has gone.
+      Glib::PRIORITY_HIGH);
+}
+
 void Form1::ReturnFocusAfterMenus() {
   for (auto* item = menuBar_->get_first_child(); item; item = item->get_next_sibling()) {
     for (auto* child = item->get_first_child(); child; child = child->get_next_sibling()) {
-      auto* popover = dynamic_cast<Gtk::Popover*>(child);
-      if (!popover) continue;
-      // Moving along the bar closes one menu and opens the next: only when none is open does
-      // the focus go back.
-      popover->signal_closed().connect([this] {
-        returnFocus_.disconnect();
-        returnFocus_ = Glib::signal_idle().connect([this] {
-          for (auto* title = menuBar_->get_first_child(); title;
-               title = title->get_next_sibling()) {
-            for (auto* open = title->get_first_child(); open; open = open->get_next_sibling()) {
-              if (dynamic_cast<Gtk::Popover*>(open) && open->get_visible()) return false;
-            }
-          }
-          ReturnFocus();
-          return false;
-        });
-      });
+      if (auto* popover = dynamic_cast<Gtk::Popover*>(child)) {
+        popover->signal_show().connect([this] { menuUsed_ = true; });
+        popover->signal_closed().connect([this] { ReturnFocusSoon(); });
+      }
     }
   }
+  // A menu left with Escape hands the focus to its title on the bar, at times only after it has
+  // closed; there, with no menu open, keys go nowhere. Once a menu has been used, the focus
+  // goes on back from the bar.
+  property_focus_widget().signal_changed().connect([this] {
+    Gtk::Widget* focus = get_focus();
+    if (menuUsed_ && focus && focus->is_ancestor(*menuBar_) && !AnyMenuOpen()) ReturnFocusSoon();
+  });
 }
 
 bool Form1::MenuShortcut(const MenuDesign& design) {

@@ -63,6 +63,8 @@ class Form1 : public Gtk::Window, public Form1Controls {
   // Once every menu of the bar has closed (an item chosen, Escape, a click elsewhere), the focus
   // goes back to the control the person left.
   void ReturnFocusAfterMenus();
+  void ReturnFocusSoon();
+  bool AnyMenuOpen();
   // Moves the focus to the next (or previous) control in the design's tab order.
   bool MoveFocusInTabOrder(bool backwards);
   // Enter inside a page is the page's: the engine hands back a key the page did not use, and
@@ -100,6 +102,7 @@ class Form1 : public Gtk::Window, public Form1Controls {
   sigc::connection clock_;
   sigc::connection closeMenus_;
   sigc::connection returnFocus_;
+  bool menuUsed_ = false;
   std::unique_ptr<AddressBar> addressBar_;
   std::unique_ptr<StatusLine> statusLine_;
   std::unique_ptr<PopupSwitch> popupSwitch_;

@@ -236,10 +236,14 @@ TEST(Form1Life, AClosedMenuGivesTheFocusBackToTheControlThePersonLeft) {
   test::PumpFor(50);
   edit->grab_focus();
   menu->popdown();
-  EXPECT_TRUE(test::PumpUntil([&] {
+  auto backInTheAddress = [&] {
     auto* focus = form.get_focus();
     return focus && (focus == address || focus->is_ancestor(*address));
-  }));
+  };
+  EXPECT_TRUE(test::PumpUntil(backInTheAddress));
+  // Left with Escape, GTK may hand the title the focus only once the menu has closed.
+  edit->grab_focus();
+  EXPECT_TRUE(test::PumpUntil(backInTheAddress));
 }
 
 }  // namespace
