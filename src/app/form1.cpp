@@ -162,6 +162,9 @@ void Form1::BuildControls() {
   }
 
   SetAccessibleLabel(txtSearch, "Search");
+  // The page views show no caption of their own; a screen reader names them by what they hold.
+  SetAccessibleLabel(wWeb->Widget(), "Page");
+  SetAccessibleLabel(WB1->Widget(), "Folder");
   SetAccessibleLabel(cboURL, "Address");
   if (auto* entry = cboURL.get_entry()) {
     SetAccessibleLabel(*entry, "Address");
@@ -298,7 +301,11 @@ void Form1::ReturnFocusAfterMenus() {
   for (auto* item = menuBar_->get_first_child(); item; item = item->get_next_sibling()) {
     for (auto* child = item->get_first_child(); child; child = child->get_next_sibling()) {
       if (auto* popover = dynamic_cast<Gtk::Popover*>(child)) {
-        popover->signal_show().connect([this] { menuUsed_ = true; });
+        popover->signal_show().connect([this, popover] {
+          menuUsed_ = true;
+          // GTK 4.14 and later build a menu's items unnamed; they are named as they show.
+          NameMarkedButtons(*popover);
+        });
         popover->signal_closed().connect([this] { ReturnFocusSoon(); });
       }
     }

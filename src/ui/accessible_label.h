@@ -5,6 +5,7 @@
 #include <gtkmm/label.h>
 
 #include <string>
+#include <string_view>
 
 namespace tarravelle {
 
@@ -49,9 +50,11 @@ inline void SetButtonCaption(Gtk::Button& button, const std::string& caption) {
                          g_strdup(MarkedCaptionText(caption).c_str()), g_free);
 }
 
-// GTK's own dialogs caption their buttons with an access key ("_Cancel"), and GTK reads such a
-// button by its caption, mark included, followed by its text ("_Cancel Cancel"). Each such
-// button under `root` is left to be read by its text alone ("Cancel").
+// GTK's own dialogs caption their buttons with an access key ("_Cancel"), and GTK 4.8 reads
+// such a button by its caption, mark included, followed by its text ("_Cancel Cancel"). Each
+// such button under `root` is left to be read by its text alone ("Cancel"). The items of a
+// menu made from a menu model, which GTK 4.14 and later leave without a name, are named after
+// their caption.
 inline void NameMarkedButtons(Gtk::Widget& root) {
   for (auto* child = root.get_first_child(); child; child = child->get_next_sibling()) {
     auto* button = dynamic_cast<Gtk::Button*>(child);
@@ -60,6 +63,16 @@ inline void NameMarkedButtons(Gtk::Widget& root) {
       const std::string read = MarkedCaptionText(button->get_label());
       g_object_set_data_full(G_OBJECT(button->gobj()), kAccessibleLabelKey, g_strdup(read.c_str()),
                              g_free);
+    } else if (std::string_view(G_OBJECT_TYPE_NAME(child->gobj())) == "GtkModelButton" &&
+               gtk_get_minor_version() >= 14) {
+      gchar* caption = nullptr;
+      g_object_get(child->gobj(), "text", &caption, nullptr);
+      if (caption && *caption) {
+        gtk_accessible_reset_relation(GTK_ACCESSIBLE(child->gobj()),
+                                      GTK_ACCESSIBLE_RELATION_LABELLED_BY);
+        SetAccessibleLabel(*child, MarkedCaptionText(caption));
+      }
+      g_free(caption);
     }
     NameMarkedButtons(*child);
   }

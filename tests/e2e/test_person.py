@@ -21,7 +21,7 @@ class EditMenu(Person):
         self.choose("Edit", "Select None")
         self.assertEqual(self.selection(bar), [])
         # The page's text, copied from the page, pasted over the address bar's.
-        self.click(self.node("filler", "WebKitWebView"))
+        self.click(self.node("panel", "Page"))
         self.choose("Edit", "Select All")
         self.choose("Edit", "Copy")
         self.click(bar)
@@ -240,8 +240,8 @@ class AddressBar(Person):
 class StatusLine(Person):
     def test_tells_the_load_a_failure_and_a_hovered_link(self):
         # A link under the mouse shows where it goes.
-        left, top = self.screen_place(self.node("filler", "WebKitWebView"))
-        width, height = self.node("filler", "WebKitWebView").size
+        left, top = self.screen_place(self.node("panel", "Page"))
+        width, height = self.node("panel", "Page").size
         xdotool("mousemove", str(left - width // 2 + 100), str(top - height // 2 + 90))
         self.wait_label(self.base + "/next")
         xdotool("mousemove", str(left), str(top + height // 2 - 20))
@@ -286,7 +286,7 @@ class Bars(Person):
     def test_each_switch_hides_and_shows_its_group(self):
         for item, control in [("Sonavelle", ("push button", "Play")),
                               ("Standard Buttons", ("push button", "Back")),
-                              ("Address Bar", ("panel", "Address")),
+                              ("Address Bar", ("push button", "Go!")),
                               ("GoogleBar", ("text", "Search"))]:
             with self.subTest(item):
                 node = self.node(*control)
@@ -454,8 +454,8 @@ class SidePane(Person):
                 self.choose(*how)
                 close = self.node("push button", caption)
                 pane = wait_for(lambda: [n for n in self.window.findChildren(
-                    lambda n: n.roleName == "filler" and n.name == "WebKitWebView")
-                    if n.size[0] < 400], 5, "the pane")[0]
+                    lambda n: n.roleName == "panel" and n.name == "Folder")
+                    if n.size[0] > 0], 5, "the pane")[0]
                 opened = len(self.app.children)
                 time.sleep(1)  # the folder's page is drawn
                 self.click_page(*link, page=pane)
