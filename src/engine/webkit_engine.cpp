@@ -42,6 +42,9 @@ class WebKitEngine final : public BrowserEngine {
     // The text size changes the text only, not the pictures and the layout around it.
     webkit_settings_set_zoom_text_only(webkit_web_view_get_settings(view_), TRUE);
     holder_.set_orientation(Gtk::Orientation::VERTICAL);
+    // A group, which a screen reader announces by the name the window gives it; GTK 4.14 and
+    // later read no name of a plain box.
+    g_object_set(holder_.gobj(), "accessible-role", GTK_ACCESSIBLE_ROLE_GROUP, nullptr);
     gtk_widget_set_hexpand(GTK_WIDGET(view_), TRUE);
     gtk_widget_set_vexpand(GTK_WIDGET(view_), TRUE);
     gtk_box_append(holder_.gobj(), GTK_WIDGET(view_));

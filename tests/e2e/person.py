@@ -154,6 +154,12 @@ class Person(unittest.TestCase):
                 return child
         return None
 
+    def page_view(self, name="Page"):
+        """The page view (or the side pane's, "Folder"), whose role GTK names in its own way."""
+        return wait_for(lambda: self.window.findChild(
+            lambda n: n.name == name and n.roleName in ("panel", "grouping", "filler"),
+            retry=False, requireResult=False), 5, "the %s view" % name)
+
     def dialog(self, name, seconds=10):
         """A window of the program, other than a main window, once it is shown."""
         return wait_for(lambda: [c for c in self.app.children if c.name == name], seconds,
@@ -227,16 +233,23 @@ class Person(unittest.TestCase):
     def windows(self, popups=False):
         """The program's shown X windows, as (x, y, width, height) on the screen; with `popups`,
         only those the window manager does not frame (pop-ups), topmost first."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.program.pid)],
-                               capture_output=True, text=True).stdout.split()
+        if not popups:
+            return self.windows_by_id(subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--pid", str(self.program.pid)],
+                capture_output=True, text=True).stdout.split())
+        # Pop-ups are shown children of the root that the window manager leaves alone (the
+        # program is the only one on its display); the root lists its children topmost first.
         stacked = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True,
                                  text=True).stdout
-        # Children of the root, topmost first: a framed window is a child of its frame instead.
-        order = {int(line.split()[0], 16): i for i, line in enumerate(stacked.splitlines())
-                 if line.strip().startswith("0x")}
-        if popups:
-            found = sorted((w for w in found if int(w) in order), key=lambda w: order[int(w)])
-        return self.windows_by_id(found)
+        children = [line.split()[0] for line in stacked.splitlines()
+                    if line.strip().startswith("0x")]
+        found = []
+        for child in children:
+            info = subprocess.run(["xwininfo", "-id", child], capture_output=True,
+                                  text=True).stdout
+            if "Override Redirect State: yes" in info and "IsViewable" in info:
+                found.append(child)
+        return [w for w in self.windows_by_id(found) if w[2] > 1 and w[3] > 1]
 
     @staticmethod
     def windows_by_id(found):
@@ -328,7 +341,7 @@ class Person(unittest.TestCase):
     def click_page(self, x, y, page=None):
         """A click at a place of the page (or of another page view), from its top left
         corner."""
-        page = page or self.node("panel", "Page")
+        page = page or self.page_view()
         middle_x, middle_y = self.screen_place(page)
         width, height = page.size
         xdotool("mousemove", str(middle_x - width // 2 + x), str(middle_y - height // 2 + y),

@@ -21,7 +21,7 @@ class EditMenu(Person):
         self.choose("Edit", "Select None")
         self.assertEqual(self.selection(bar), [])
         # The page's text, copied from the page, pasted over the address bar's.
-        self.click(self.node("panel", "Page"))
+        self.click(self.page_view())
         self.choose("Edit", "Select All")
         self.choose("Edit", "Copy")
         self.click(bar)
@@ -240,8 +240,8 @@ class AddressBar(Person):
 class StatusLine(Person):
     def test_tells_the_load_a_failure_and_a_hovered_link(self):
         # A link under the mouse shows where it goes.
-        left, top = self.screen_place(self.node("panel", "Page"))
-        width, height = self.node("panel", "Page").size
+        left, top = self.screen_place(self.page_view())
+        width, height = self.page_view().size
         xdotool("mousemove", str(left - width // 2 + 100), str(top - height // 2 + 90))
         self.wait_label(self.base + "/next")
         xdotool("mousemove", str(left), str(top + height // 2 - 20))
@@ -453,9 +453,7 @@ class SidePane(Person):
             with self.subTest(caption):
                 self.choose(*how)
                 close = self.node("push button", caption)
-                pane = wait_for(lambda: [n for n in self.window.findChildren(
-                    lambda n: n.roleName == "panel" and n.name == "Folder")
-                    if n.size[0] > 0], 5, "the pane")[0]
+                pane = self.page_view("Folder")
                 opened = len(self.app.children)
                 time.sleep(1)  # the folder's page is drawn
                 self.click_page(*link, page=pane)
