@@ -43,8 +43,8 @@ bench: configure
 	  bench_windows bench_bare_browser
 	bench/run-all
 
-# The whole of `make test` again in a Debian 13 root (GTK 4.18), made once under the build folder
-# with mmdebstrap and kept; needs root.
+# The whole of `make test` and `make install-check` again in a Debian 13 root (GTK 4.18), made
+# once under the build folder with mmdebstrap and kept; needs root.
 test-debian13:
 	scripts/test-debian13 $(BUILD_DIR)
 
