@@ -290,12 +290,18 @@ class Person(unittest.TestCase):
         width, height = node.size
         if self.menu_of(node) is not None:
             # An open menu is the topmost pop-up tall enough to hold the item; its items span
-            # its width. A submenu's items give their height from their parent item's top.
-            parent = node.parent
-            while parent.roleName != "menu item":
-                parent = parent.parent
-            if parent.parent.roleName != "menu bar":
-                y -= parent.position[1]
+            # its width. GTK 4.14 and later give the menu a place of its own, from which its
+            # items' heights count; GTK 4.8 gives their heights within the menu, a submenu's
+            # from its parent item's top.
+            menu = self.menu_node(node)
+            if menu is not None:
+                y -= menu.position[1]
+            else:
+                parent = node.parent
+                while parent.roleName != "menu item":
+                    parent = parent.parent
+                if parent.parent.roleName != "menu bar":
+                    y -= parent.position[1]
             left, upper, surface_width, _ = [w for w in self.windows(popups=True)
                                              if w[3] >= y + height][0]
             return left + surface_width // 2, upper + y + height // 2
@@ -315,6 +321,20 @@ class Person(unittest.TestCase):
             if (w, h) == tuple(window.size):
                 return left + x + width // 2, upper + y + height // 2
         raise AssertionError("no window on the screen for %r" % node.name)
+
+    @staticmethod
+    def menu_node(node):
+        """The open menu that holds a menu item, where it has a place of its own."""
+        parent = node.parent
+        while parent is not None and parent.roleName != "menu bar":
+            if parent.roleName == "menu":
+                try:
+                    parent.position
+                    return parent
+                except NotImplementedError:  # GTK 4.8: no place of its own
+                    return None
+            parent = parent.parent
+        return None
 
     @staticmethod
     def popover_of(node):
