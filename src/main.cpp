@@ -24,9 +24,9 @@
 #include "platform/key_file_settings.h"
 #include "platform/program_folder.h"
 #include "platform/x11_window_stacking.h"
-#include "ui/marked_buttons.h"
 #include "start/process_clock.h"
 #include "start/renderer_choice.h"
+#include "ui/marked_buttons.h"
 
 namespace {
 

@@ -98,14 +98,13 @@ bool X11WindowStacking::PlaceInCentre(Gtk::Window& window) {
     auto surface = window.get_surface();
     if (!surface) return;
     auto laidOut = std::make_shared<sigc::connection>();
-    *laidOut = surface->signal_layout().connect(
-        sigc::track_obj(
-            [&window, laidOut](int width, int height) {
-              if (width <= 0 || height <= 0) return;
-              laidOut->disconnect();
-              Centre(window, width, height);
-            },
-            window));
+    *laidOut = surface->signal_layout().connect(sigc::track_obj(
+        [&window, laidOut](int width, int height) {
+          if (width <= 0 || height <= 0) return;
+          laidOut->disconnect();
+          Centre(window, width, height);
+        },
+        window));
   });
   return true;
 }
