@@ -291,10 +291,9 @@ class Bars(Person):
             with self.subTest(item):
                 node = self.node(*control)
                 self.choose("View", item)
-                # A hidden control has no size (the accessibility tree says all are hidden).
-                wait_for(lambda: tuple(node.size) == (0, 0), 5, "%s hidden" % item)
+                wait_for(lambda: self.hidden(node), 5, "%s hidden" % item)
                 self.choose("View", item)
-                wait_for(lambda: tuple(node.size) != (0, 0), 5, "%s shown" % item)
+                wait_for(lambda: not self.hidden(node), 5, "%s shown" % item)
         # The address bar kept its text.
         self.assertEqual(self.address(), self.base + "/")
 
@@ -464,7 +463,7 @@ class SidePane(Person):
         self.window = main
         self.click(close)
         # The page view keeps its size in the accessibility tree once hidden; its button not.
-        wait_for(lambda: tuple(close.size) == (0, 0), 5, "the pane closed")
+        wait_for(lambda: self.hidden(close), 5, "the pane closed")
 
 
 class Favourites(Person):
