@@ -287,7 +287,7 @@ class Bars(Person):
         for item, control in [("Sonavelle", ("push button", "Play")),
                               ("Standard Buttons", ("push button", "Back")),
                               ("Address Bar", ("push button", "Go!")),
-                              ("GoogleBar", ("text", "Search"))]:
+                              ("GoogleBar", ("push button", "Google Search"))]:
             with self.subTest(item):
                 node = self.node(*control)
                 self.choose("View", item)
