@@ -303,9 +303,7 @@ class Person(unittest.TestCase):
             if menu is not None:
                 y -= menu.position[1]
             else:
-                parent = node.parent
-                while parent.roleName != "menu item":
-                    parent = parent.parent
+                parent = self.ancestor(node, lambda n: n.roleName == "menu item")
                 if parent.parent.roleName != "menu bar":
                     y -= parent.position[1]
             left, upper, surface_width, _ = [w for w in self.windows(popups=True)
@@ -329,40 +327,33 @@ class Person(unittest.TestCase):
         raise AssertionError("no window on the screen for %r" % node.name)
 
     @staticmethod
-    def menu_node(node):
+    def ancestor(node, matches):
+        """The nearest node above `node` that `matches`; None when there is none."""
+        parent = node.parent
+        while parent is not None and not matches(parent):
+            parent = parent.parent
+        return parent
+
+    def menu_node(self, node):
         """The open menu that holds a menu item, where it has a place of its own."""
-        parent = node.parent
-        while parent is not None and parent.roleName != "menu bar":
-            if parent.roleName == "menu":
-                try:
-                    parent.position
-                    return parent
-                except NotImplementedError:  # GTK 4.8: no place of its own
-                    return None
-            parent = parent.parent
-        return None
+        menu = self.ancestor(node, lambda n: n.roleName in ("menu", "menu bar"))
+        if menu is None or menu.roleName != "menu":
+            return None
+        try:
+            menu.position
+            return menu
+        except NotImplementedError:  # GTK 4.8: no place of its own
+            return None
 
-    @staticmethod
-    def popover_of(node):
+    def popover_of(self, node):
         """The pop-over (a drop-down list) that holds `node`; None outside one."""
-        parent = node.parent
-        while parent is not None:
-            if "GtkPopover" in parent.name and "Content" not in parent.name and \
-                    "MenuBar" not in parent.name:
-                return parent
-            parent = parent.parent
-        return None
+        return self.ancestor(node, lambda n: "GtkPopover" in n.name and "Content" not in n.name
+                             and "MenuBar" not in n.name)
 
-    @staticmethod
-    def menu_of(node):
+    def menu_of(self, node):
         """The title on the menu bar whose menu holds `node`; None outside the menus."""
-        parent = node.parent
-        while parent is not None:
-            if parent.roleName == "menu item" and parent.parent is not None and \
-                    parent.parent.roleName == "menu bar":
-                return parent
-            parent = parent.parent
-        return None
+        return self.ancestor(node, lambda n: n.roleName == "menu item" and n.parent is not None
+                             and n.parent.roleName == "menu bar")
 
     def click_page(self, x, y, page=None):
         """A click at a place of the page (or of another page view), from its top left
