@@ -311,10 +311,13 @@ class Person(unittest.TestCase):
             return left + surface_width // 2, upper + y + height // 2
         popover = self.popover_of(node)
         if popover is not None:
-            # A pop-over's own place is given as that of what it points at; its surface is the
-            # shown pop-up of its size.
+            # A pop-over's surface is the shown pop-up of its size. GTK 4.8 gives the pop-over
+            # the place of what it points at; later GTK gives it its surface's place, but leaves
+            # the padding around its contents out of the places of what it holds.
             (left, upper, _, _), = [w for w in self.windows(popups=True)
                                     if w[2:] == tuple(popover.size)][:1]
+            if "GtkPopover" not in popover.name:
+                x, y = map(sum, zip((x, y), self.unplaced_padding(node, popover)))
             return (left + x - popover.position[0] + width // 2,
                     upper + y - popover.position[1] + height // 2)
         # Places are within the window; GTK 4.14 and later add a place of their own for the
@@ -346,9 +349,27 @@ class Person(unittest.TestCase):
             return None
 
     def popover_of(self, node):
-        """The pop-over (a drop-down list) that holds `node`; None outside one."""
-        return self.ancestor(node, lambda n: "GtkPopover" in n.name and "Content" not in n.name
-                             and "MenuBar" not in n.name)
+        """The pop-over (a drop-down list) that holds `node`; None outside one. GTK 4.8 names
+        it; later GTK does not, and it is the node as large as a shown pop-up surface."""
+        sizes = [w[2:] for w in self.windows(popups=True)]
+        return self.ancestor(node, lambda n: (
+            "GtkPopover" in n.name and "Content" not in n.name and "MenuBar" not in n.name) or (
+            n.roleName == "panel" and not n.name and tuple(n.size) in sizes))
+
+    @staticmethod
+    def unplaced_padding(node, top):
+        """What GTK 4.14 and later leave out of the place of a node below `top`: a box's
+        padding. A child that begins where its box does, smaller both ways, lies in its
+        middle."""
+        shift = [0, 0]
+        while node != top:
+            parent = node.parent
+            if tuple(parent.position) == tuple(node.position) and all(
+                    inner < outer for inner, outer in zip(node.size, parent.size)):
+                shift = [s + (outer - inner) // 2
+                         for s, outer, inner in zip(shift, parent.size, node.size)]
+            node = parent
+        return shift
 
     def menu_of(self, node):
         """The title on the menu bar whose menu holds `node`; None outside the menus."""
