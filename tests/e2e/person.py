@@ -146,6 +146,10 @@ class Person(unittest.TestCase):
     def prepare(self, env):
         pass
 
+    def gtk(self):
+        """The program's GTK version, as numbers: (4, 18, 6)."""
+        return tuple(int(part) for part in self.app.get_toolkit_version().split("."))
+
     # What the person sees.
     def frame(self, title):
         """The shown main window whose caption begins with the page's title."""

@@ -682,6 +682,17 @@ class Player(Person):
             lambda n: n.roleName == "push button" and n.name == name)
             if n.position[1] == row], 5, "the player's %s" % name)[0])
 
+    def open_song(self, chooser, below_top):
+        """Double-clicks the song's row in the chooser. GTK 4.8 keeps the rows out of the
+        accessibility tree: there the row lies `below_top` under the top of the window, at
+        the left."""
+        if self.gtk() >= (4, 14):
+            x, y = self.screen_place(self.node("table cell", "tone.mp3", within=chooser))
+        else:
+            left, top = [w[:2] for w in self.windows() if w[2:] == tuple(chooser.size)][0]
+            x, y = left + 200, top + below_top
+        xdotool("mousemove", str(x), str(y), "click", "--repeat", "2", "--delay", "80", "1")
+
     def frame_number(self):
         return int(self.wait_label("Current Frm: ").name.split(": ")[1])
 
@@ -689,11 +700,7 @@ class Player(Person):
         self.press("Eject")
         chooser = self.dialog("Open")
         self.click(self.node("label", "Recent", within=chooser))
-        # The list's rows are not in the accessibility tree: the first one lies under its
-        # header, at the left.
-        left, top = [w[:2] for w in self.windows() if w[2:] == tuple(chooser.size)][0]
-        xdotool("mousemove", str(left + 200), str(top + 34), "click", "--repeat", "2",
-                "--delay", "80", "1")
+        self.open_song(chooser, 34)  # the first row, under the list's header
         self.wait_label("[ Playing ]")
         self.wait_label("Total Time: 00:30")
         # The player is busy while it plays.
@@ -729,14 +736,11 @@ class Player(Person):
                 chooser = self.dialog("Open")
                 if how == "folder":
                     self.click(self.node("label", "Music", within=chooser))
-                    left, top = [w[:2] for w in self.windows()
-                                 if w[2:] == tuple(chooser.size)][0]
-                    # The folder's one file, under the path bar and the list's header.
-                    xdotool("mousemove", str(left + 200), str(top + 80), "click", "--repeat",
-                            "2", "--delay", "80", "1")
+                    self.open_song(chooser, 80)  # under the path bar and the list's header
                 else:
+                    # What the chooser offers to complete the path with is taken away.
                     self.type(self.song)
-                    self.keys("Return")
+                    self.keys("shift+End", "Delete", "Return")
                 self.wait_label("[ Playing ]")
                 self.press("Stop")
                 self.wait_label("[ Stoped ]")
